@@ -21,8 +21,8 @@ function(zq_file_version target version)
   set(source "${CMAKE_CURRENT_BINARY_DIR}/${target}_versao_arquivo.cpp")
   file(CONFIGURE OUTPUT "${source}" CONTENT
 "// Generated: file version of ${target}.
-[[gnu::used]] extern const char zqVersaoArquivo_${id}[];
-[[gnu::used]] const char zqVersaoArquivo_${id}[] = \"ZQ-FILEVERSION:${version}\";
+extern const char zqVersaoArquivo_${id}[];
+const char zqVersaoArquivo_${id}[] = \"ZQ-FILEVERSION:${version}\";
 ")
   target_sources(${target} PRIVATE "${source}")
 endfunction()

@@ -1,0 +1,172 @@
+// The exported function, called through the host stand-in as the national
+// validator calls it.
+
+#include <sys/stat.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "support/Host.h"
+#include "support/PastaTeste.h"
+#include "support/Sintegra.h"
+
+namespace zq::teste {
+namespace {
+
+using testing::HasSubstr;
+using testing::Not;
+
+class CriticaEspecificaTest : public testing::Test {
+protected:
+    ExecucaoHost Criticar(const std::string& conteudo) {
+        GravarArquivo(entrada_, conteudo);
+        return CriticarComHost(entrada_, relatorio_);
+    }
+    std::string Relatorio() const { return LerArquivo(relatorio_); }
+
+    PastaTeste pasta_;
+    std::filesystem::path entrada_ = pasta_ / "declaracao.txt";
+    std::filesystem::path relatorio_ = pasta_ / "relatorio.txt";
+};
+
+TEST_F(CriticaEspecificaTest, ArquivoInexistenteDaUmEOReportTemSoAMensagem) {
+    const auto execucao = CriticarComHost(pasta_ / "nao-existe.txt", relatorio_);
+    EXPECT_EQ(execucao.resultado, 1);
+    EXPECT_EQ(Relatorio(), "Parâmetro inválido: Arquivo para crítica inexistente.\r\n");
+}
+
+TEST_F(CriticaEspecificaTest, PastaComoArquivoDeEntradaEhInexistente) {
+    EXPECT_EQ(CriticarComHost(pasta_.Caminho(), relatorio_).resultado, 1);
+    EXPECT_EQ(Relatorio(), "Parâmetro inválido: Arquivo para crítica inexistente.\r\n");
+}
+
+TEST_F(CriticaEspecificaTest, PastaDoRelatorioInexistenteDaUmSemGravarNada) {
+    GravarArquivo(entrada_, Arquivo({Registro10().Linha(), Registro88()}));
+    const auto execucao = CriticarComHost(entrada_, pasta_ / "sem-pasta" / "relatorio.txt");
+    EXPECT_EQ(execucao.resultado, 1);
+    EXPECT_FALSE(std::filesystem::exists(pasta_ / "sem-pasta"));
+}
+
+TEST_F(CriticaEspecificaTest, ArquivoVazioNaoTemRegistro88) {
+    const auto execucao = Criticar("");
+    EXPECT_EQ(execucao.resultado, 2);
+    EXPECT_THAT(Relatorio(), HasSubstr("   001 - Erro ao processar crítica específica (Registro 0 - Linha do arquivo: 0 - "
+                                       "Preenchendo a lista de contribuintes): REJEIÇÃO: Nenhum registro 88 "
+                                       "encontrado!\r\n"));
+    EXPECT_THAT(Relatorio(), HasSubstr("REJEIÇÕES ENCONTRADAS: 1\r\n"));
+}
+
+TEST_F(CriticaEspecificaTest, Registro10DeOutroEstadoParaAPassagem) {
+    Registro10 registro10;
+    registro10.uf = "SP";
+    const auto linha10 = registro10.Linha();
+    const auto execucao = Criticar(Arquivo({linha10, Registro88()}));
+    EXPECT_EQ(execucao.resultado, 2);
+    EXPECT_THAT(Relatorio(), HasSubstr("REJEIÇÕES ENCONTRADAS: 2\r\n"));
+    EXPECT_THAT(Relatorio(),
+                HasSubstr("   001 - (Reg 10) UF diferente de 'ZQ'. Nenhuma crítica a realizar.\r\n"
+                          "   002 - Erro ao processar crítica específica (Registro 10 - Linha do arquivo: 1 - Lendo a "
+                          "linha '" + linha10 + "'.): REJEIÇÃO: Nenhum registro 88 encontrado!\r\n"));
+}
+
+TEST_F(CriticaEspecificaTest, LinhaLongaEhRejeitadaMasProcessada) {
+    const std::string longa = Registro88() + "ABCD";
+    const auto execucao = Criticar(Arquivo({Registro10().Linha(), longa}));
+    EXPECT_EQ(execucao.resultado, 2);
+    // The record 88 was still dispatched: no "Nenhum registro 88" error.
+    EXPECT_THAT(Relatorio(), HasSubstr("REJEIÇÕES ENCONTRADAS: 1\r\n"));
+    EXPECT_THAT(Relatorio(), HasSubstr("   001 - Foi localizado um caracter não permitido na linha 2 do arquivo. \r\n"
+                                       "     O Conteúdo da linha segue abaixo: \r\n"
+                                       "       '" + longa + "'\r\n"));
+}
+
+TEST_F(CriticaEspecificaTest, TipoNaoNumericoParaNaLinhaComOTipoAnterior) {
+    const auto linha88 = Registro88();
+    const auto execucao = Criticar(Arquivo({Registro10().Linha(), linha88, Linha126("A1"), Registro88("02")}));
+    EXPECT_EQ(execucao.resultado, 2);
+    EXPECT_THAT(Relatorio(), HasSubstr("REJEIÇÕES ENCONTRADAS: 1\r\n"));
+    EXPECT_THAT(Relatorio(), HasSubstr("   001 - Erro ao processar crítica específica (Registro 88 - Linha do arquivo: 3 "
+                                       "- Lendo a linha '" + linha88 + "'.): 'A1' não é um valor inteiro válido\r\n"));
+}
+
+TEST_F(CriticaEspecificaTest, ValidadorObsoletoTemUmaRejeicaoENaoLeAEntrada) {
+    GravarArquivo(entrada_, "");  // read, it would add the "Nenhum registro 88" error
+    const auto execucao = ExecutarHost("ValidadorSintegraObsoleto", entrada_, relatorio_);
+    EXPECT_EQ(execucao.resultado, 2);
+    EXPECT_THAT(Relatorio(), HasSubstr("REJEIÇÕES ENCONTRADAS: 1\r\n"));
+    EXPECT_THAT(Relatorio(), HasSubstr("   001 - Validador Sintegra OBSOLETO: ValidadorSintegraObsoleto - 5.2.0.8 \r\n"
+                                       "  Esta versão do programa Validador Sintegra está desatualizada.\r\n"));
+    EXPECT_THAT(Relatorio(), HasSubstr("Na tela que abrirá, encontre a seção Arquivos para Download.\r\n"));
+    EXPECT_THAT(Relatorio(), Not(HasSubstr("Nenhum registro 88")));
+}
+
+TEST_F(CriticaEspecificaTest, DeclaracaoLimpaDaZeroSemMensagemNemBlocoDeNotas) {
+    const auto execucao = Criticar(Arquivo({Registro10().Linha(), Registro88("01"), Registro88("02")}));
+    EXPECT_EQ(execucao.resultado, 0);
+    EXPECT_THAT(Relatorio(), HasSubstr("Contribuinte: 16.123.456-9 DISTRIBUIDORA DE ALIMENTOS EXEMPL\r\n"
+                                       "Referência : 05/2017\r\n"));
+    EXPECT_THAT(Relatorio(), HasSubstr("Consistência dos registros da GIM-ZQ (Tipo 88) realizada com sucesso!\r\n"));
+    EXPECT_EQ(execucao.erroPadrao, "");
+}
+
+TEST_F(CriticaEspecificaTest, RejeicaoMostraAMensagemEAbreORelatorio) {
+    const auto execucao = Criticar("");
+    EXPECT_THAT(execucao.erroPadrao, HasSubstr("Ocorreram erros na validação dos registros Tipo '88'!"));
+    EXPECT_THAT(execucao.erroPadrao, HasSubstr("notepad.exe " + relatorio_.string()));
+}
+
+TEST_F(CriticaEspecificaTest, RelatorioTrazAVersaoDaBiblioteca) {
+    Criticar("");
+    EXPECT_THAT(Relatorio(), testing::ContainsRegex("Morvanta.DLL/Versão: [0-9]+\\.[0-9]+\\.[0-9]+\\.[0-9]+\r\n"));
+}
+
+// Whatever the input, the host gets a result and, where the folder exists, a report.
+struct EntradaHostil {
+    const char* nome;
+    std::string conteudo;
+};
+
+class EntradaHostilTest : public CriticaEspecificaTest, public testing::WithParamInterface<EntradaHostil> {};
+
+TEST_P(EntradaHostilTest, TerminaComRelatorio) {
+    const auto execucao = Criticar(GetParam().conteudo);
+    EXPECT_EQ(execucao.resultado, 2);
+    EXPECT_THAT(Relatorio(), HasSubstr("REJEIÇÕES ENCONTRADAS: "));
+}
+
+std::string Binario() {
+    std::string bytes;
+    for (int i = 0; i < 70000; ++i) bytes += static_cast<char>((i * 7919 + 13) % 256);
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entradas, EntradaHostilTest,
+    testing::Values(EntradaHostil{"binario", Binario()},
+                    EntradaHostil{"sem_quebras", std::string(5000, '8')},
+                    EntradaHostil{"so_retornos", std::string(10, '\r')},
+                    EntradaHostil{"retorno_no_fim", Registro10().Linha() + "\r"},
+                    EntradaHostil{"nulos", std::string("10\0\0", 4) + "\r\n"},
+                    EntradaHostil{"tipo_negativo", Arquivo({Linha126("-1"), Linha126(" 9")})}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
+
+TEST_F(CriticaEspecificaTest, RelatorioSomenteLeituraAindaTemResultadoERelatorio) {
+    GravarArquivo(relatorio_, "antigo");
+    ::chmod(relatorio_.c_str(), 0444);
+    const auto execucao = Criticar("");
+    EXPECT_EQ(execucao.resultado, 2);
+    EXPECT_THAT(Relatorio(), HasSubstr("Nenhum registro 88"));
+}
+
+TEST_F(CriticaEspecificaTest, PastaDoRelatorioSomenteLeituraNaoDerrubaOHost) {
+    const auto pastaFechada = pasta_ / "fechada";
+    std::filesystem::create_directory(pastaFechada);
+    ::chmod(pastaFechada.c_str(), 0555);
+    GravarArquivo(entrada_, "");
+    const auto execucao = CriticarComHost(entrada_, pastaFechada / "relatorio.txt");
+    EXPECT_EQ(execucao.resultado, 2);
+    ::chmod(pastaFechada.c_str(), 0755);
+}
+
+}  // namespace
+}  // namespace zq::teste

@@ -1,0 +1,64 @@
+#include "critique/LeitorLinhas.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "support/PastaTeste.h"
+
+namespace zq::teste {
+namespace {
+
+std::vector<std::string> LerTodas(const std::string& conteudo) {
+    PastaTeste pasta;
+    GravarArquivo(pasta / "a.txt", conteudo);
+    LeitorLinhas leitor(pasta / "a.txt");
+    std::vector<std::string> linhas;
+    std::string linha;
+    while (leitor.Posicao() < leitor.Tamanho() && leitor.LerLinha(linha)) linhas.push_back(linha);
+    EXPECT_EQ(leitor.Posicao(), leitor.Tamanho());
+    return linhas;
+}
+
+struct CasoLeitura {
+    const char* nome;
+    std::string conteudo;
+    std::vector<std::string> linhas;
+};
+
+class LeituraDeLinhas : public testing::TestWithParam<CasoLeitura> {};
+
+TEST_P(LeituraDeLinhas, SeparaComoOLeiaute) { EXPECT_EQ(LerTodas(GetParam().conteudo), GetParam().linhas); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LeituraDeLinhas,
+    testing::Values(CasoLeitura{"crlf", "a\r\nb\r\n", {"a", "b"}},
+                    CasoLeitura{"ultima_sem_quebra", "a\r\nb", {"a", "b"}},
+                    CasoLeitura{"lf_sozinho_fica_na_linha", "a\nb\r\nc", {"a\nb", "c"}},
+                    CasoLeitura{"byte_apos_cr_descartado_qualquer_que_seja", "abc\rXdef\r\n", {"abc", "def"}},
+                    CasoLeitura{"cr_cr_descarta_o_segundo", "a\r\rb\r\n", {"a", "b"}},
+                    CasoLeitura{"cr_no_fim_encerra_a_linha", "a\r\nb\r", {"a", "b"}},
+                    CasoLeitura{"linhas_vazias", "\r\n\r\nx\r\n", {"", "", "x"}},
+                    CasoLeitura{"vazio", "", {}},
+                    CasoLeitura{"cp1252_intacto", "ação\xE7\x80\r\n", {"ação\xE7\x80"}}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
+
+TEST(LeitorLinhas, LinhasQueAtravessamBlocos) {
+    // The CR is the last byte of the first 1 MiB block, its LF the first of
+    // the next one; the second line is longer than a block.
+    const std::string primeira((std::size_t{1} << 20) - 1, 'y');
+    const std::string longa(3'000'000, 'x');
+    const auto linhas = LerTodas(primeira + "\r\n" + longa + "\r\nfim");
+    ASSERT_EQ(linhas.size(), 3u);
+    EXPECT_EQ(linhas[0], primeira);
+    EXPECT_EQ(linhas[1], longa);
+    EXPECT_EQ(linhas[2], "fim");
+}
+
+TEST(LeitorLinhas, ArquivoInexistenteFalha) {
+    PastaTeste pasta;
+    EXPECT_THROW(LeitorLinhas(pasta / "nao.txt"), std::runtime_error);
+    EXPECT_THROW(LeitorLinhas(pasta.Caminho()), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace zq::teste
