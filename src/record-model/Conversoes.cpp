@@ -202,7 +202,11 @@ std::string DataParaTexto(const std::chrono::year_month_day& data) {
 }
 
 std::string DecimalParaCampo(int tamanho, int decimais, double valor) {
-    const double inteiro = std::trunc(valor * std::pow(10.0, decimais)) + 0.0;  // + 0.0: no "-0"
+    // Truncates the digits beyond the field's decimals, but a value such as
+    // 0.29 (stored as 0.28999...) keeps its written digits.
+    const double escalado = valor * std::pow(10.0, decimais);
+    const double proximo = std::round(escalado);
+    const double inteiro = (std::abs(escalado - proximo) < 1e-6 ? proximo : std::trunc(escalado)) + 0.0;  // no "-0"
     std::array<char, 400> texto{};
     std::snprintf(texto.data(), texto.size(), "%.0f", inteiro);
     return PreencherZeros(texto.data(), tamanho);

@@ -149,7 +149,7 @@ TEST_P(ParaCampo, Texto) { EXPECT_EQ(GetParam().obtido, GetParam().esperado); }
 INSTANTIATE_TEST_SUITE_P(
     Casos, ParaCampo,
     testing::Values(CasoParaCampo{DecimalParaCampo(4, 2, 17.0), "1700"},
-                    CasoParaCampo{DecimalParaCampo(4, 2, 0.29), "0028"},  // 0.29 × 100 is just below 29
+                    CasoParaCampo{DecimalParaCampo(4, 2, 0.29), "0029"},  // 0.29 × 100 is just below 29 in binary
                     CasoParaCampo{DecimalParaCampo(4, 2, 12.349), "1234"},
                     CasoParaCampo{DecimalParaCampo(2, 1, 123.4), "12"},
                     CasoParaCampo{DecimalParaCampo(4, 2, -0.001), "0000"},
