@@ -80,6 +80,10 @@ bool SituacaoValida(int tipoRegistro, char situacao) {
     return SituacaoValida(tipoRegistro, std::string_view(&situacao, 1));
 }
 
+bool SituacaoCancelada(char situacao) {
+    return situacao == 'S' || situacao == 'X' || situacao == '2' || situacao == '4';
+}
+
 // The rate is only defined for entries: `entrada` is always true where it is asked for.
 double AliquotaInterestadualEsperada(std::string_view uf, [[maybe_unused]] bool entrada, bool exterior,
                                      std::string_view cfop) {

@@ -19,6 +19,8 @@ bool CfopForaDaListaC(std::string_view cfop);
 // "N", "S", "E" and "X" for every record; "2" and "4" also for records 50 and 70. Case matters.
 bool SituacaoValida(int tipoRegistro, std::string_view situacao);
 bool SituacaoValida(int tipoRegistro, char situacao);
+// A cancelled document: "S", "X", "2" or "4".
+bool SituacaoCancelada(char situacao);
 
 // The ICMS rate, in percent, expected for an entry invoice (record 50 with an entry CFOP) from the state
 // `uf`: 17 from abroad, 25 for the CFOPs of the higher rate, otherwise the interstate rate of the state of
