@@ -18,8 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 using namespace zq::teste;
 
-const std::string kRegistro11 = Linha126("11RUA DAS FLORES                    00042SALA 3                CENTRO         "
-                                         "69900000FULANO DE TAL               006133334444");
+const std::string kRegistro11 = Linha126(
+    "11RUA DAS FLORES                    00042SALA 3                CENTRO         69900000FULANO DE TAL"
+    "               006133334444");
 
 std::string Contagem(const std::string& tipo, std::size_t quantidade) {
     char texto[16];

@@ -115,7 +115,9 @@ const std::vector<Classe>& Classes() {
           {"FUNCEP Simples Nacional", 106, 9},
           {"ICMS Simples Nacional", 115, 9}}},
         {Criar<TReg8850>(), "8850", 126,
-         {{"Data de emissão da nota fiscal", 33, 8}, {"Modelo da nota fiscal", 43, 2}, {"Número da nota fiscal", 48, 6}},
+         {{"Data de emissão da nota fiscal", 33, 8},
+          {"Modelo da nota fiscal", 43, 2},
+          {"Número da nota fiscal", 48, 6}},
          {{5, "11222333000181"}}},
     };
     return classes;

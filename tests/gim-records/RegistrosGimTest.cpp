@@ -54,7 +54,8 @@ void ConferirMoedas(const std::vector<CampoMoeda<R>>& campos, void (*preparar)(R
     ASSERT_GE(linha.size(), static_cast<std::size_t>(registro.TamanhoMinimo()));
     EXPECT_EQ(linha.substr(0, 4), registro.Tipo());
     for (std::size_t i = 0; i < campos.size(); ++i) {
-        EXPECT_EQ(linha.substr(static_cast<std::size_t>(campos[i].posicao - 1), static_cast<std::size_t>(campos[i].tamanho)),
+        const auto inicio = static_cast<std::size_t>(campos[i].posicao - 1);
+        EXPECT_EQ(linha.substr(inicio, static_cast<std::size_t>(campos[i].tamanho)),
                   Digitos(static_cast<std::int64_t>(101 * (i + 1)), campos[i].tamanho))
             << "column " << campos[i].posicao;
     }
@@ -521,7 +522,8 @@ TEST(RegistrosGim, R8850OrdemDosErros) {
         FAIL();
     } catch (const ERegSintegraInvalido& erro) {
         ASSERT_EQ(erro.Erros().size(), 3u);
-        EXPECT_EQ(erro.Erros()[0].Texto, "REJEIÇÃO (REG.8850): CNPJ/CPF 00000000000000 com o dígito verificador incorreto");
+        EXPECT_EQ(erro.Erros()[0].Texto,
+                  "REJEIÇÃO (REG.8850): CNPJ/CPF 00000000000000 com o dígito verificador incorreto");
         EXPECT_EQ(erro.Erros()[1].Texto,
                   "REJEIÇÃO (REG.8850):Inscrição estadual 161234560      com o dígito verificador incorreto");
         EXPECT_EQ(erro.Erros()[2].Texto, "8850");
