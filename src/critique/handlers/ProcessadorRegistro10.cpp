@@ -1,30 +1,26 @@
 #include "critique/handlers/ProcessadorRegistro10.h"
 
-#include <charconv>
+#include "record-model/Conversoes.h"
+#include "record-model/NumeroOuZero.h"
 
 namespace zq {
 namespace {
 
-// Columns 1-based, as in the layout; a short line gives a shorter text.
-std::string Colunas(const std::string& linha, std::size_t inicio, std::size_t largura) {
-    return inicio - 1 < linha.size() ? linha.substr(inicio - 1, largura) : std::string();
-}
-
-unsigned NumeroOu(const std::string& texto, unsigned padrao) {
-    unsigned valor = 0;
-    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-    return erro == std::errc() && fim == texto.data() + texto.size() && !texto.empty() ? valor : padrao;
+// The reference month of record 10 (columns 108-113); 12/1990 where its digits are missing.
+std::chrono::year_month Referencia(const std::string& linha) {
+    const int ano = NumeroOuZero(Colunas(linha, 108, 4));
+    const int mes = NumeroOuZero(Colunas(linha, 112, 2));
+    return std::chrono::year{ano > 0 ? ano : 1990} / std::chrono::month{static_cast<unsigned>(mes > 0 ? mes : 12)};
 }
 
 }  // namespace
 
 void ProcessadorRegistro10::Processar(const LinhaCritica& linha) {
     contexto_.semMovimento = true;
-    contexto_.cabecalho.inscricaoEstadual = Colunas(linha.texto, 17, 14);
-    contexto_.cabecalho.razaoSocial = Colunas(linha.texto, 31, 35);
-    const auto ano = static_cast<int>(NumeroOu(Colunas(linha.texto, 108, 4), 1990));
-    const auto mes = NumeroOu(Colunas(linha.texto, 112, 2), 12);
-    contexto_.cabecalho.referencia = std::chrono::year{ano} / std::chrono::month{mes};
+    contexto_.cabecalho.referencia = Referencia(linha.texto);
+    registro10_.SetLinha(linha.texto);
+    contexto_.cabecalho.inscricaoEstadual = registro10_.InscricaoEstadual();
+    contexto_.cabecalho.razaoSocial = registro10_.RazaoSocial();
 }
 
 }  // namespace zq

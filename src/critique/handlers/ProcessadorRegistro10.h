@@ -1,6 +1,7 @@
 #pragma once
 
 #include "critique/ProcessadorRegistro.h"
+#include "record-model/Reg10.h"
 
 namespace zq {
 
@@ -13,6 +14,7 @@ public:
 
 private:
     ContextoCritica& contexto_;
+    TReg10 registro10_;
 };
 
 }  // namespace zq
