@@ -4,6 +4,7 @@
 #include <string>
 
 #include "critique/MensagensCritica.h"
+#include "critique/declaracao/EstadoDeclaracao.h"
 #include "critique/Relatorio.h"
 
 namespace zq {
@@ -18,9 +19,13 @@ struct DadosRegistro10 {
 };
 
 struct ContextoCritica {
+    explicit ContextoCritica(MensagensCritica& listas) : mensagens(listas) {}
+
     MensagensCritica& mensagens;
     CabecalhoRelatorio cabecalho;
     DadosRegistro10 registro10;
+    EstadoDeclaracao declaracao;
+    // No national record (types 50 to 76) since the last record 10.
     bool semMovimento = false;
     long long registros54Lidos = 0;
     long long notasSem54 = 0;

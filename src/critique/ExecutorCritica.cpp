@@ -187,7 +187,7 @@ void GravarSemFalhar(Gravacao&& gravar) {
 ResultadoCritica ExecutarCritica(const std::string& arquivo, const std::string& saida, MensagensCritica& mensagens) {
     Plataforma& plataforma = PlataformaAtual();
     const auto programaHost = plataforma.CaminhoProgramaEmExecucao();
-    ContextoCritica contexto{mensagens, {}, {}};
+    ContextoCritica contexto(mensagens);
     contexto.cabecalho.arquivoAnalisado = arquivo;
     contexto.cabecalho.versaoBiblioteca =
         plataforma.VersaoDoArquivo(programaHost.parent_path() / kArquivoBiblioteca).value_or("");

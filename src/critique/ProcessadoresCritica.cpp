@@ -5,7 +5,7 @@
 namespace zq {
 
 ProcessadoresCritica::ProcessadoresCritica(ContextoCritica& contexto) : contexto_(contexto) {
-    Registrar(10, std::make_unique<ProcessadorRegistro10>(contexto_));
+    Registrar(10, std::make_unique<ProcessadorRegistro10>(contexto_, objetos_));
 }
 
 ProcessadoresCritica::~ProcessadoresCritica() = default;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "critique/ProcessadorRegistro.h"
+#include "critique/declaracao/ObjetosDeclaracao.h"
 
 namespace zq {
 
@@ -27,6 +28,7 @@ private:
     void Registrar(int tipo, std::unique_ptr<ProcessadorRegistro> processador);
 
     ContextoCritica& contexto_;
+    ObjetosDeclaracao objetos_;
     std::vector<std::unique_ptr<ProcessadorRegistro>> processadores_;
     std::array<ProcessadorRegistro*, 100> porTipo_{};
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "critique/ProcessadorRegistro.h"
-#include "record-model/Reg10.h"
+#include "critique/declaracao/ObjetosDeclaracao.h"
 
 namespace zq {
 
@@ -9,12 +9,13 @@ namespace zq {
 // declaration state.
 class ProcessadorRegistro10 final : public ProcessadorRegistro {
 public:
-    explicit ProcessadorRegistro10(ContextoCritica& contexto) : contexto_(contexto) {}
+    ProcessadorRegistro10(ContextoCritica& contexto, ObjetosDeclaracao& objetos)
+        : contexto_(contexto), registro10_(objetos.registro10) {}
     void Processar(const LinhaCritica& linha) override;
 
 private:
     ContextoCritica& contexto_;
-    TReg10 registro10_;
+    TReg10& registro10_;
 };
 
 }  // namespace zq

@@ -1,0 +1,23 @@
+#pragma once
+// The record objects and accumulators of one critique call, created before the
+// pass and freed after it.
+
+#include "critique/declaracao/Complementos.h"
+#include "gim-records/Regs88.h"
+#include "record-model/AcumReg53.h"
+#include "record-model/Acumulados.h"
+#include "record-model/Controle54.h"
+#include "record-model/Reg10.h"
+
+namespace zq {
+
+struct ObjetosDeclaracao {
+    TReg10 registro10;
+    TRegs88 registros88{registro10};
+    TAcumReg53 acumReg53;
+    TReg61Acumulado reg61Acumulado;
+    TControle54 controle54;
+    ComplementosCritica complementos = CriarComplementosAusentes();
+};
+
+}  // namespace zq
