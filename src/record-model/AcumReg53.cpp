@@ -65,8 +65,9 @@ void TAcumReg53::Conferir8802(std::string_view periodo, Moeda campo10, Moeda cam
     };
     if (EmTransicao(periodo)) {
         if (!somaMaior) {
-            avisos.push_back(Formatar(
-                "AVISO %s", {mensagem(" (A diferença informada a seguir será REJEITADA a partir da GIM de 08/2012). ")}));
+            avisos.push_back(
+                Formatar("AVISO %s",
+                         {mensagem(" (A diferença informada a seguir será REJEITADA a partir da GIM de 08/2012). ")}));
         }
     } else if (somaMaior) {
         advertencias.push_back(Formatar("ADVERTÊNCIA%s", {mensagem(" ")}));

@@ -19,7 +19,8 @@ Moeda PercentualDe(Moeda valor, std::int64_t centesimosPercentuais) {
     const std::int64_t unidades = valor.Unidades();
     const std::int64_t inteiro = unidades / kDivisor * centesimosPercentuais;
     const std::int64_t resto = unidades % kDivisor * centesimosPercentuais;
-    const std::int64_t arredondado = resto >= 0 ? (resto + kDivisor / 2) / kDivisor : -((-resto + kDivisor / 2) / kDivisor);
+    const std::int64_t arredondado =
+        resto >= 0 ? (resto + kDivisor / 2) / kDivisor : -((-resto + kDivisor / 2) / kDivisor);
     return Moeda::DeUnidades(inteiro + arredondado);
 }
 

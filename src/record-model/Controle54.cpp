@@ -36,7 +36,9 @@ bool CfopSemRegistro54(std::int32_t cfop) {
     static const std::bitset<kMaiorCfop + 1> tabela = [] {
         std::bitset<kMaiorCfop + 1> bits;
         for (const Faixa& faixa : kCfopsSemRegistro54) {
-            for (int codigo = faixa.primeiro; codigo <= faixa.ultimo; ++codigo) bits.set(static_cast<std::size_t>(codigo));
+            for (int codigo = faixa.primeiro; codigo <= faixa.ultimo; ++codigo) {
+                bits.set(static_cast<std::size_t>(codigo));
+            }
         }
         return bits;
     }();
@@ -46,7 +48,7 @@ bool CfopSemRegistro54(std::int32_t cfop) {
 // Appends the columns to the key; the columns a short line lacks become blanks.
 char* Copiar(char* destino, std::string_view linha, int posicao, int tamanho) {
     const std::string_view colunas = Colunas(linha, posicao, tamanho);
-    std::memcpy(destino, colunas.data(), colunas.size());
+    if (!colunas.empty()) std::memcpy(destino, colunas.data(), colunas.size());
     std::memset(destino + colunas.size(), ' ', static_cast<std::size_t>(tamanho) - colunas.size());
     return destino + tamanho;
 }
@@ -62,7 +64,7 @@ std::uint64_t Misturar(std::uint64_t h) {
 
 }  // namespace
 
-TControle54::TControle54() : tabela_(1024, kNenhum) {}
+TControle54::TControle54() : tabela_(1024) {}
 
 void TControle54::RegistrarRegistro50(std::string_view linha, std::int64_t numeroLinha) {
     InteiroDoTexto(Colunas(linha, 1, 2));
@@ -78,15 +80,15 @@ void TControle54::RegistrarRegistro50(std::string_view linha, std::int64_t numer
     fim = Copiar(fim, linha, 122, 4);
     fim = Copiar(fim, linha, 31, 8);
     Copiar(fim, linha, 39, 2);
-    Inserir(std::move(chave), numeroLinha);
+    Inserir(chave, numeroLinha);
 }
 
 void TControle54::BaixarRegistro54(std::string_view linha) {
     std::array<char, kTamanhoChave54> chave;
     Copiar(Copiar(chave.data(), linha, 3, 29), linha, 123, 4);
     const std::size_t posicao = Procurar(chave.data(), Hash(chave.data()));
-    if (tabela_[posicao] == kNenhum) return;
-    LiberarCadeia(tabela_[posicao]);
+    if (tabela_[posicao].indice == kNenhum) return;
+    LiberarCadeia(tabela_[posicao].indice);
     RemoverDaTabela(posicao);
 }
 
@@ -131,16 +133,16 @@ std::uint32_t TControle54::Hash(const char* chave54) {
 std::size_t TControle54::Procurar(const char* chave54, std::uint32_t hash) const {
     const std::size_t mascara = tabela_.size() - 1;
     for (std::size_t posicao = hash & mascara;; posicao = (posicao + 1) & mascara) {
-        const std::uint32_t indice = tabela_[posicao];
-        if (indice == kNenhum) return posicao;
-        const Pendencia& pendencia = pendencias_[indice];
-        if (pendencia.hash == hash && std::memcmp(pendencia.chave.data(), chave54, kTamanhoChave54) == 0) {
+        const Posicao& candidata = tabela_[posicao];
+        if (candidata.indice == kNenhum) return posicao;
+        if (candidata.hash == hash &&
+            std::memcmp(pendencias_[candidata.indice].chave.data(), chave54, kTamanhoChave54) == 0) {
             return posicao;
         }
     }
 }
 
-void TControle54::Inserir(Chave&& chave, std::int64_t numeroLinha) {
+void TControle54::Inserir(const Chave& chave, std::int64_t numeroLinha) {
     if ((chavesNaTabela_ + 1) * 2 > tabela_.size()) Crescer();
     const std::uint32_t hash = Hash(chave.data());
     const std::size_t posicao = Procurar(chave.data(), hash);
@@ -156,18 +158,17 @@ void TControle54::Inserir(Chave&& chave, std::int64_t numeroLinha) {
     Pendencia& pendencia = pendencias_[indice];
     pendencia.chave = chave;
     pendencia.numeroLinha = numeroLinha;
-    pendencia.hash = hash;
     pendencia.anterior = ultima_;
     pendencia.proxima = kNenhum;
-    pendencia.proximaMesmaChave = tabela_[posicao];
+    pendencia.proximaMesmaChave = tabela_[posicao].indice;
     if (ultima_ != kNenhum) {
         pendencias_[ultima_].proxima = indice;
     } else {
         primeira_ = indice;
     }
     ultima_ = indice;
-    if (tabela_[posicao] == kNenhum) ++chavesNaTabela_;
-    tabela_[posicao] = indice;
+    if (tabela_[posicao].indice == kNenhum) ++chavesNaTabela_;
+    tabela_[posicao] = {indice, hash};
     ++quantidade_;
 }
 
@@ -194,28 +195,28 @@ void TControle54::LiberarCadeia(std::uint32_t primeira) {
 void TControle54::RemoverDaTabela(std::size_t posicao) {
     const std::size_t mascara = tabela_.size() - 1;
     std::size_t vaga = posicao;
-    for (std::size_t seguinte = (vaga + 1) & mascara; tabela_[seguinte] != kNenhum;
+    for (std::size_t seguinte = (vaga + 1) & mascara; tabela_[seguinte].indice != kNenhum;
          seguinte = (seguinte + 1) & mascara) {
-        const std::size_t ideal = pendencias_[tabela_[seguinte]].hash & mascara;
+        const std::size_t ideal = tabela_[seguinte].hash & mascara;
         // The entry stays when its ideal slot lies cyclically in (vaga, seguinte].
         const bool fica = vaga <= seguinte ? (vaga < ideal && ideal <= seguinte) : (vaga < ideal || ideal <= seguinte);
         if (fica) continue;
         tabela_[vaga] = tabela_[seguinte];
         vaga = seguinte;
     }
-    tabela_[vaga] = kNenhum;
+    tabela_[vaga] = Posicao();
     --chavesNaTabela_;
 }
 
 void TControle54::Crescer() {
-    std::vector<std::uint32_t> antiga(tabela_.size() * 2, kNenhum);
+    std::vector<Posicao> antiga(tabela_.size() * 2);
     antiga.swap(tabela_);
     const std::size_t mascara = tabela_.size() - 1;
-    for (const std::uint32_t indice : antiga) {
-        if (indice == kNenhum) continue;
-        std::size_t posicao = pendencias_[indice].hash & mascara;
-        while (tabela_[posicao] != kNenhum) posicao = (posicao + 1) & mascara;
-        tabela_[posicao] = indice;
+    for (const Posicao& ocupada : antiga) {
+        if (ocupada.indice == kNenhum) continue;
+        std::size_t posicao = ocupada.hash & mascara;
+        while (tabela_[posicao].indice != kNenhum) posicao = (posicao + 1) & mascara;
+        tabela_[posicao] = ocupada;
     }
 }
 

@@ -45,16 +45,22 @@ private:
 
     struct Pendencia {
         Chave chave;
-        std::uint32_t hash;               // of the record-54 part of the key
         std::uint32_t anterior;           // in registration order
         std::uint32_t proxima;
         std::uint32_t proximaMesmaChave;  // the others of the same record-54 key
         std::int64_t numeroLinha;
     };
 
+    // A slot of the index: the first pending entry of one record-54 key and the hash of that key, kept here so
+    // that probing does not visit the entries.
+    struct Posicao {
+        std::uint32_t indice = kNenhum;
+        std::uint32_t hash = 0;
+    };
+
     static std::uint32_t Hash(const char* chave54);
     std::size_t Procurar(const char* chave54, std::uint32_t hash) const;
-    void Inserir(Chave&& chave, std::int64_t numeroLinha);
+    void Inserir(const Chave& chave, std::int64_t numeroLinha);
     void LiberarCadeia(std::uint32_t primeira);
     void RemoverDaTabela(std::size_t posicao);
     void Crescer();
@@ -64,8 +70,8 @@ private:
     std::uint32_t primeira_ = kNenhum;
     std::uint32_t ultima_ = kNenhum;
     std::size_t quantidade_ = 0;
-    // Open addressing with linear probing: the first pending entry of each record-54 key, or kNenhum.
-    std::vector<std::uint32_t> tabela_;
+    // Open addressing with linear probing, at most half full.
+    std::vector<Posicao> tabela_;
     std::size_t chavesNaTabela_ = 0;
 };
 

@@ -16,7 +16,9 @@ namespace {
 
 using namespace std::chrono;
 
-Moeda Reais(double valor) { return Moeda::DeUnidades(static_cast<std::int64_t>(valor * 10000 + (valor < 0 ? -0.5 : 0.5))); }
+Moeda Reais(double valor) {
+    return Moeda::DeUnidades(static_cast<std::int64_t>(valor * 10000 + (valor < 0 ? -0.5 : 0.5)));
+}
 
 struct Totais {
     double valorTotal, baseCalculo, valorIcms, isentas, outras;
@@ -161,13 +163,14 @@ TEST_P(Acumulado53, Ramos) {
     EXPECT_EQ(acumulado.RetidoEntradas(), Reais(2 * caso.entradas));
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, Acumulado53,
-                         testing::Values(Caso53{"5403", "ZQ", " ", 10, 0, 10, 0}, Caso53{"5401", "zq", " ", 10, 0, 10, 0},
-                                         Caso53{"5405", "ZQ", " ", 0, 0, 10, 0}, Caso53{"5403", "ZQ", "5", 0, 10, 10, 0},
-                                         Caso53{"5102", "ZQ", "5", 0, 10, 10, 0}, Caso53{"5403", "ZQ", "1", 0, 0, 10, 0},
-                                         Caso53{"5403", "PE", " ", 0, 0, 0, 0}, Caso53{"6403", "ZQ", " ", 0, 0, 0, 0},
-                                         Caso53{"1403", "ZQ", " ", 0, 0, 0, 10}, Caso53{"2403", "PE", "5", 0, 0, 0, 10},
-                                         Caso53{"3102", "EX", " ", 0, 0, 0, 10}, Caso53{"  0 ", "ZQ", " ", 0, 0, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Acumulado53,
+    testing::Values(Caso53{"5403", "ZQ", " ", 10, 0, 10, 0}, Caso53{"5401", "zq", " ", 10, 0, 10, 0},
+                    Caso53{"5405", "ZQ", " ", 0, 0, 10, 0}, Caso53{"5403", "ZQ", "5", 0, 10, 10, 0},
+                    Caso53{"5102", "ZQ", "5", 0, 10, 10, 0}, Caso53{"5403", "ZQ", "1", 0, 0, 10, 0},
+                    Caso53{"5403", "PE", " ", 0, 0, 0, 0}, Caso53{"6403", "ZQ", " ", 0, 0, 0, 0},
+                    Caso53{"1403", "ZQ", " ", 0, 0, 0, 10}, Caso53{"2403", "PE", "5", 0, 0, 0, 10},
+                    Caso53{"3102", "EX", " ", 0, 0, 0, 10}, Caso53{"  0 ", "ZQ", " ", 0, 0, 0, 0}));
 
 class Conferencia8802 : public testing::Test {
 protected:
