@@ -53,6 +53,15 @@ char* Copiar(char* destino, std::string_view linha, int posicao, int tamanho) {
     return destino + tamanho;
 }
 
+// Read in this order, each only when the ones before call for records 54: the CFOP, the situation, the model.
+bool PrecisaDeRegistro54(std::string_view linha) {
+    if (CfopSemRegistro54(InteiroDoTexto(Colunas(linha, 52, 4)))) return false;
+    const std::string_view situacao = Colunas(linha, 126, 1);
+    if (situacao != "N" && situacao != "E") return false;
+    const std::int32_t modelo = InteiroDoTexto(Colunas(linha, 41, 2));
+    return modelo == 1 || modelo == 55 || modelo == 4;
+}
+
 std::uint64_t Misturar(std::uint64_t h) {
     h ^= h >> 33;
     h *= 0xff51afd7ed558ccdULL;
@@ -67,13 +76,8 @@ std::uint64_t Misturar(std::uint64_t h) {
 TControle54::TControle54() : tabela_(1024) {}
 
 void TControle54::RegistrarRegistro50(std::string_view linha, std::int64_t numeroLinha) {
-    InteiroDoTexto(Colunas(linha, 1, 2));
-    const bool precisa54 = !CfopSemRegistro54(InteiroDoTexto(Colunas(linha, 52, 4))) &&
-                           (Colunas(linha, 126, 1) == "N" || Colunas(linha, 126, 1) == "E") && [&] {
-                               const std::int32_t modelo = InteiroDoTexto(Colunas(linha, 41, 2));
-                               return modelo == 1 || modelo == 55 || modelo == 4;
-                           }();
-    if (!precisa54) return;
+    InteiroDoTexto(Colunas(linha, 1, 2));  // the record type must be a number
+    if (!PrecisaDeRegistro54(linha)) return;
     Chave chave;
     char* fim = Copiar(chave.data(), linha, 3, 14);
     fim = Copiar(fim, linha, 41, 15);

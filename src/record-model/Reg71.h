@@ -2,7 +2,7 @@
 // Record 71: an invoice carried by a transport document.
 //
 // The transport document's date, model and number and the invoice's date, number and value are descriptors:
-// a bad one does not stop the parse, every bad one of a line is listed in Erros.
+// a badly formatted one does not stop the parse, every such field of a line is listed in Erros.
 
 #include <chrono>
 #include <cstdint>
