@@ -1,5 +1,7 @@
 #include "critique/declaracao/Complementos.h"
 
+#include "record-model/Formatador.h"
+
 namespace zq {
 namespace {
 
@@ -24,6 +26,13 @@ public:
     bool FuncepNormalExcedido() const override { return false; }
     void SetFuncepStSaidas(Moeda valor) override { funcepStSaidas_ = valor; }
     Moeda FuncepStSaidas() const override { return funcepStSaidas_; }
+    std::string MensagemStSaidas(Moeda lido8816, Moeda lido8802, Moeda apurado53) const override {
+        return Formatar("REJEIÇÃO(Reg 8802) Campo 12: O ICMS subst. por saídas internas informado no registro 8802 "
+                        "(campo 12) é inferior ao total da ST interna apurada nos registros 53 subtraído do total da "
+                        "subst. por saídas para a ZQ (campo 4) informada no registro 8816 (FUNCEP/ZQ). Lido: 8802 : "
+                        "%m(A), 8816: %m(B). Apurado(53): %m(C). Diferença: (C - (A + B)) = %m.",
+                        {lido8802, lido8816, apurado53, apurado53 - (lido8802 + lido8816)});
+    }
 
 private:
     Moeda funcepNormal_;
@@ -35,11 +44,41 @@ public:
     bool Existe() const override { return false; }
     void AcumularDiferenca(Moeda) override {}
     void Adiar(std::string) override {}
+    void LiberarAdiadas(Moeda, std::vector<std::string>&) override {}
 };
 
 class EntregaSempreAceita final : public EntregaRegimeNormal {
 public:
     std::string Verificar(const std::string&, const std::string&) override { return {}; }
+};
+
+// No 8821, 8822 or 8823 line read.
+class AjustesSubstituicaoAusentes final : public AjustesSubstituicao {
+public:
+    int Quantidade8821() const override { return 0; }
+    Moeda TotalAjustes8821() const override { return {}; }
+    Moeda Ressarcimento8821() const override { return {}; }
+    Moeda TotalRessarcido8822() const override { return {}; }
+    Moeda OutrosDebitos8823() const override { return {}; }
+};
+
+class SemTanques final : public TanquesCombustivel {
+public:
+    int TanquesEncerrantes() const override { return 0; }
+    int TanquesEstoque() const override { return 0; }
+};
+
+// Until the 8830 rules exist, its absence is not judged.
+class ReciboNaoVerificado final : public ReciboMesAnterior {
+public:
+    int Quantidade() const override { return 0; }
+    void VerificarAusencia(const std::string&, MensagensCritica&) override {}
+};
+
+// No 8829 read: nothing to compare.
+class QuadroVVazio final : public QuadroV {
+public:
+    void ConferirTotalSaidas(Moeda, const std::string&, MensagensCritica&) override {}
 };
 
 }  // namespace
@@ -51,6 +90,10 @@ ComplementosCritica CriarComplementosAusentes() {
     complementos.funcep = std::make_unique<FuncepSemLimite>();
     complementos.regraEspecial = std::make_unique<SemRegraEspecial>();
     complementos.entregaRegimeNormal = std::make_unique<EntregaSempreAceita>();
+    complementos.ajustesSubstituicao = std::make_unique<AjustesSubstituicaoAusentes>();
+    complementos.tanques = std::make_unique<SemTanques>();
+    complementos.reciboMesAnterior = std::make_unique<ReciboNaoVerificado>();
+    complementos.quadroV = std::make_unique<QuadroVVazio>();
     return complementos;
 }
 
