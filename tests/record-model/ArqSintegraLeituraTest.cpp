@@ -8,7 +8,7 @@
 #include "platform/Plataforma.h"
 #include "record-model/Conversoes.h"
 #include "support/PastaTeste.h"
-#include "support/PlataformaTeste.h"
+#include "support/LeituraEmPasta.h"
 #include "support/Sintegra.h"
 
 namespace zq {
@@ -51,23 +51,7 @@ std::vector<fs::path> Conteudo(const fs::path& pasta) {
 
 fs::path Dados(const std::string& nome) { return fs::path(__FILE__).parent_path() / "dados" / nome; }
 
-class LeituraSintegra : public testing::Test {
-protected:
-    fs::path Arquivo(const std::string& bytes, const std::string& nome = "declaracao.txt") const {
-        const fs::path arquivo = pasta_ / CaminhoNativo(nome);
-        GravarArquivo(arquivo, bytes);
-        return arquivo;
-    }
-    const fs::path& Temporaria() const { return temporaria_; }
-
-private:
-    teste::PastaTeste pasta_;
-    fs::path temporaria_ = [this] {
-        fs::create_directory(pasta_ / "tmp");
-        return pasta_ / "tmp";
-    }();
-    teste::PlataformaTeste plataforma_{temporaria_, "/opt/zq/ValidadorXraZQ"};
-};
+using LeituraSintegra = teste::LeituraEmPasta;
 
 TEST_F(LeituraSintegra, CabecalhoTotaisELinhas) {
     const std::string noventa = Registro90("50000000019900000005");

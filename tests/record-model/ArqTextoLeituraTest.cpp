@@ -7,7 +7,7 @@
 
 #include "platform/Plataforma.h"
 #include "support/PastaTeste.h"
-#include "support/PlataformaTeste.h"
+#include "support/LeituraEmPasta.h"
 
 namespace zq {
 namespace {
@@ -31,24 +31,7 @@ std::vector<fs::path> Conteudo(const fs::path& pasta) {
     return entradas;
 }
 
-// The reader's temporary folder and program name point into a folder of the test.
-class LeituraTexto : public testing::Test {
-protected:
-    fs::path Arquivo(const std::string& bytes, const std::string& nome = "declaracao.txt") const {
-        const fs::path arquivo = pasta_ / CaminhoNativo(nome);
-        GravarArquivo(arquivo, bytes);
-        return arquivo;
-    }
-    const fs::path& Temporaria() const { return temporaria_; }
-
-private:
-    teste::PastaTeste pasta_;
-    fs::path temporaria_ = [this] {
-        fs::create_directory(pasta_ / "tmp");
-        return pasta_ / "tmp";
-    }();
-    teste::PlataformaTeste plataforma_{temporaria_, "/opt/zq/ValidadorXraZQ"};
-};
+using LeituraTexto = teste::LeituraEmPasta;
 
 struct CasoLinhas {
     const char* descricao;
