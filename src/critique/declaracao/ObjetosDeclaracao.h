@@ -3,6 +3,8 @@
 // pass and freed after it.
 
 #include "critique/declaracao/Complementos.h"
+#include "critique/totais/ProcReg50.h"
+#include "critique/totais/VlrRegistros.h"
 #include "gim-records/Regs88.h"
 #include "record-model/AcumReg53.h"
 #include "record-model/Acumulados.h"
@@ -18,6 +20,8 @@ struct ObjetosDeclaracao {
     TReg61Acumulado reg61Acumulado;
     TControle54 controle54;
     ComplementosCritica complementos = CriarComplementosAusentes();
+    TProcReg50 procReg50{complementos};
+    TVlrRegistros vlrRegistros;
 };
 
 }  // namespace zq

@@ -1,0 +1,232 @@
+#include "critique/totais/ProcReg50.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "critique/totais/CalculosCritica.h"
+#include "record-model/Conversoes.h"
+#include "record-model/DigitosVerificadores.h"
+#include "record-model/Formatador.h"
+#include "record-model/Reg50.h"
+#include "record-model/TabelasCfop.h"
+
+namespace zq {
+namespace {
+
+bool Contem(std::initializer_list<int> codigos, int codigo) {
+    return std::find(codigos.begin(), codigos.end(), codigo) != codigos.end();
+}
+
+bool CfopDiferencaAliquota(int cfop) { return Contem({2551, 2552, 2556, 2557}, cfop); }
+bool CfopForaDosDebitos(int cfop) { return Contem({5601, 5602, 5603, 6603, 5934, 6934}, cfop); }
+bool CfopTransferenciaRecebida(int cfop) { return Contem({1601, 1602, 1603, 2603}, cfop); }
+bool CfopTransferenciaEnviada(int cfop) { return Contem({5601, 5602, 5603, 6603}, cfop); }
+
+bool CfopDeGrupoPermitido(int cfop) {
+    return Contem({1120, 1360, 1410, 1660, 1910, 1920, 2120, 2410, 2660, 2910, 2920, 3930, 5110, 5120,
+                   5210, 5360, 5410, 5660, 5910, 5920, 6110, 6120, 6210, 6410, 6660, 6910, 6920, 7930},
+                  cfop);
+}
+
+// Above 999,000.00 the base is worth a second look.
+constexpr Moeda kBaseElevada = Moeda::DeReais(999000);
+constexpr Moeda kToleranciaIcms = Moeda::DeCentavos(10);
+// Beyond this many missing numbers the series is taken to have wrapped or restarted.
+constexpr std::int32_t kMaiorLacuna = 4000;
+constexpr std::int32_t kUltimoNumero = 999999;
+
+std::string ListaValores(const TReg50& registro, const std::string& numero, const std::string& data) {
+    return ". Valores encontrados: Valor contabil = " + FormatarValor(registro.ValorTotal()) +
+           ", base de cálculo = " + FormatarValor(registro.BaseCalculo()) +
+           ", isentas = " + FormatarValor(registro.Isentas()) + " e outras = " + FormatarValor(registro.Outras()) +
+           ". NF: " + numero + " Data: " + data + ". VERIFIQUE POSSÍVEL ERRO DE DIGITAÇÃO.";
+}
+
+}  // namespace
+
+void TProcReg50::Processar(const TReg50& registro, MensagensCritica& mensagens) {
+    const TCfop& cfop = registro.Cfop();
+    const int codigo = cfop.Codigo();
+    creditoTransferencia_ = true;
+    numero_ = registro.NumeroTexto();
+    data_ = registro.DataEmissao() ? DataDMA(*registro.DataEmissao()) : std::string();
+
+    if (cfop.Texto().size() == 4 && cfop.Texto().back() == '0' && !CfopDeGrupoPermitido(codigo)) {
+        mensagens.ListaRejeicoes.push_back(
+            Formatar("REJEIÇÃO (Reg 50): O CFOP %s utilizado na nota fiscal %s de %s é um CFOP de grupo.",
+                     {cfop.Texto(), numero_, data_}));
+    }
+    if (registro.BaseCalculo() > kBaseElevada) {
+        mensagens.ListaAdvertencias.push_back(
+            Formatar("ADVERTÊNCIA (Reg 50): Confira o valor da base de cálculo. R$ %s - NF: %s Data: %s",
+                     {FormatarValor(registro.BaseCalculo()), numero_, data_}));
+    }
+    ConferirValores(registro, mensagens);
+    ConferirIcms(registro, mensagens);
+    VerificarEmitente(registro, mensagens);
+
+    const char situacao = registro.Situacao();
+    const bool normalOuExtemporanea = situacao == 'N' || situacao == 'E';
+    if ((cfop.IsEntrada() && CfopForaDaListaC(cfop.Texto()) && situacao == 'N') || situacao == 'E') {
+        creditosEntradas_ += registro.ValorIcms();
+    }
+    if (CfopDiferencaAliquota(codigo)) diferencaAliquota_ += registro.ValorIcms();
+
+    ApuracaoEpp& epp = *complementos_.epp;
+    if (normalOuExtemporanea && cfop.IsEntrada()) {
+        epp.AcumularAquisicao(codigo, registro.ValorTotal());
+        complementos_.simplesNacional->AcumularEntrada(registro.ValorTotal());
+        if (cfop.PrimeiroDigito() == 1) epp.AcumularAquisicaoInterna(codigo, registro.ValorTotal());
+    }
+    epp.AcumularSaida(codigo, registro.BaseCalculo());
+
+    if (cfop.IsSaida() && !CfopForaDosDebitos(codigo)) debitosSaidas_ += registro.ValorIcms();
+
+    const bool recebida = CfopTransferenciaRecebida(codigo);
+    if (recebida || CfopTransferenciaEnviada(codigo)) {
+        if (creditoTransferencia_) {
+            (recebida ? transferenciasRecebidas_ : transferenciasEnviadas_) += registro.ValorIcms();
+        } else {
+            mensagens.ListaAdvertencias.push_back(
+                Formatar("ADVERTÊNCIA (Reg.50): Emitente/Destinatário informado pelo CNPJ/CPF: %s - Inscrição: %s na "
+                         "NF: %s Data: %s CFOP: %d. (Não gera crédito para Tranferência) ",
+                         {registro.Cnpj(), registro.InscricaoEstadual(), numero_, data_, codigo}));
+        }
+    }
+}
+
+void TProcReg50::ConferirValores(const TReg50& registro, MensagensCritica& mensagens) const {
+    const TCfop& cfop = registro.Cfop();
+    const Moeda soma = registro.BaseCalculo() + registro.Isentas() + registro.Outras();
+    if (soma == registro.ValorTotal() || CfopSemConferenciaDeValores(cfop.Texto())) return;
+
+    const std::int64_t divergencia =
+        registro.ValorTotal() == Moeda() ? 0 : DivergenciaRelativa(registro.ValorTotal(), soma);
+    if (divergencia > 10 * 10000) {
+        mensagens.ListaRejeicoes.push_back(
+            "REJEIÇÃO (Reg 50): ValorContabil(VC) <> BaseCalculo(BC) + Isentas(I) + Outras(O) e o percentual "
+            "encontrado de " + PercentualDaDivergencia(divergencia) +
+            "% ao resolver a expressão |{[(BC + I + O) - VC]/VC * 100}| é superior a 1000% em uma operação com o "
+            "CFOP " + cfop.Texto() + ListaValores(registro, numero_, data_));
+    } else if (!CfopSemAdvertenciaDeValores(cfop.Texto())) {
+        mensagens.ListaAdvertencias.push_back(
+            "ADVERTÊNCIA (Reg 50): ValorContabil <> BaseCalculo + Isentas + Outras para o CFOP " + cfop.Texto() +
+            ListaValores(registro, numero_, data_) +
+            " Se existir a certeza de que os valores informados estão corretos, então ignore a advertência.");
+    }
+}
+
+void TProcReg50::ConferirIcms(const TReg50& registro, MensagensCritica& mensagens) {
+    const TCfop& cfop = registro.Cfop();
+    const Moeda icms = registro.ValorIcms();
+    const Moeda base = registro.BaseCalculo();
+    const std::int64_t aliquota = CentesimosDePercentual(registro.Aliquota());
+
+    if (registro.Uf() == "ZQ") {
+        const Moeda esperado = AplicarAliquotaArredondada(base, aliquota);
+        const Moeda diferenca = Abs(esperado - icms);
+        if (esperado > Moeda() && diferenca > kToleranciaIcms) {
+            std::string mensagem = Formatar(
+                "REJEIÇÃO (Reg 50): O valor do ICMS informado(II) na operação dentro do estado está diferente do valor "
+                "de ICMS esperado(IE). IE = Base de cálculo(BC) x alíquota(A). ICMS informado na nota: %m(II). "
+                "Calculado: %m(BC) x %s(A) = %m(IE). Nota fiscal: %s  Data: %s CFOP: %s.",
+                {icms, base, TextoAliquota(aliquota), esperado, numero_, data_, cfop.Texto()});
+            RegraEspecial& regraEspecial = *complementos_.regraEspecial;
+            if (regraEspecial.Existe()) {
+                regraEspecial.AcumularDiferenca(diferenca);
+                regraEspecial.Adiar(std::move(mensagem));
+            } else {
+                mensagens.ListaRejeicoes.push_back(std::move(mensagem));
+            }
+        }
+    } else if (cfop.IsEntrada()) {
+        const std::int64_t aliquotaEsperada = CentesimosDePercentual(
+            AliquotaInterestadualEsperada(registro.Uf(), true, cfop.IsExterior(), cfop.Texto()));
+        const Moeda esperado = AplicarAliquotaArredondada(base, aliquotaEsperada);
+        if (esperado > Moeda() && icms > esperado + kToleranciaIcms) {
+            mensagens.ListaRejeicoes.push_back(Formatar(
+                "REJEIÇÃO (Reg 50): O valor do ICMS informado(II) na operação interestadual/exterior é superior ao "
+                "ICMS esperado(IE). IE = Base de Cálculo(BC) x aliquota esperada(AE). ICMS informado na nota: %m(II). "
+                "Calculado: %m(BC) x %s(AE) = %m(IE). UF: %s  Alíquota informada: %s  CFOP: %s  Nota fiscal: %s  "
+                "Data: %s.",
+                {icms, base, TextoAliquota(aliquotaEsperada), esperado, registro.Uf(), TextoAliquota(aliquota),
+                 cfop.Texto(), numero_, data_}));
+        }
+    }
+}
+
+// Transfer credit needs a registered issuer or recipient identified by a valid CNPJ.
+void TProcReg50::VerificarEmitente(const TReg50& registro, MensagensCritica& mensagens) {
+    if (CfopForaDaListaC(registro.Cfop().Texto()) && registro.InscricaoEstadual() == "ISENTO") {
+        creditoTransferencia_ = false;
+    }
+    const std::string_view cnpjLido = Colunas(registro.Linha(), 3, 14);
+    if (cnpjLido.size() == 14 && ValidarCpf(cnpjLido.substr(3))) {
+        creditoTransferencia_ = false;
+    } else if (registro.Uf() != "EX" && !ValidarCnpj(cnpjLido)) {
+        mensagens.ListaAdvertencias.push_back(
+            Formatar("(Reg 50) CPF/CNPJ Inválido: %s NF: %s Data: %s", {cnpjLido, numero_, data_}));
+        creditoTransferencia_ = false;
+    }
+}
+
+void TProcReg50::RegistrarNumeracao(const TReg50& registro, std::string_view cnpjDeclarante) {
+    ChaveNota chave;
+    const std::string& serie = registro.Serie();
+    std::copy_n(serie.begin(), std::min(serie.size(), chave.serie.size()), chave.serie.begin());
+    chave.numero = registro.Numero();
+
+    const TCfop& cfop = registro.Cfop();
+    if (!cfop.IsEntrada()) {
+        Guardar(saidas_, chave);
+    } else if (registro.Cnpj() == cnpjDeclarante || registro.Emitente() == 'P' ||
+               (registro.Uf() == "EX" && cfop.PrimeiroDigito() == 3)) {
+        Guardar(entradasProprias_, chave);
+    }
+}
+
+// An invoice of several rates comes as consecutive records with one key: it is kept once.
+void TProcReg50::Guardar(std::vector<ChaveNota>& lista, const ChaveNota& chave) {
+    if (lista.empty() || lista.back() != chave) lista.push_back(chave);
+}
+
+void TProcReg50::VerificarLacunas(std::vector<std::string>& advertencias) {
+    if (saidas_.size() <= 1) return;
+    std::sort(saidas_.begin(), saidas_.end());
+    std::sort(entradasProprias_.begin(), entradasProprias_.end());
+    if (saidas_.back().numero == kUltimoNumero && saidas_.front().numero != 1) return;
+
+    std::vector<std::string> linhas;
+    for (std::size_t i = 1; i < saidas_.size(); ++i) {
+        const ChaveNota& anterior = saidas_[i - 1];
+        const ChaveNota& atual = saidas_[i];
+        if (atual.serie != anterior.serie || atual.numero - anterior.numero <= 1) continue;
+        if (atual.numero - anterior.numero - 1 > kMaiorLacuna) return;
+        RelatarLacuna(anterior, atual, linhas);
+    }
+    std::sort(linhas.begin(), linhas.end());
+    linhas.erase(std::unique(linhas.begin(), linhas.end()), linhas.end());
+    advertencias.insert(advertencias.end(), linhas.begin(), linhas.end());
+}
+
+// The numbers strictly between the two keys, less the declarant's entries of the
+// same series, as runs of consecutive numbers.
+void TProcReg50::RelatarLacuna(const ChaveNota& anterior, const ChaveNota& atual,
+                               std::vector<std::string>& linhas) const {
+    const std::string serie(atual.serie.begin(), std::find(atual.serie.begin(), atual.serie.end(), '\0'));
+    const auto relatar = [&](std::int32_t primeiro, std::int32_t ultimo) {
+        linhas.push_back(Formatar("ADVERTÊNCIA (Reg 50): A(s) nota(s) fiscal(is) de %d a %d não está(ã0) "
+                                  "declarada(s) na série de notas '%s'. ",
+                                  {primeiro, ultimo, serie}));
+    };
+    std::int32_t inicio = anterior.numero + 1;
+    auto entrada = std::lower_bound(entradasProprias_.begin(), entradasProprias_.end(), ChaveNota{atual.serie, inicio});
+    for (; entrada != entradasProprias_.end() && entrada->serie == atual.serie && entrada->numero < atual.numero;
+         ++entrada) {
+        if (entrada->numero > inicio) relatar(inicio, entrada->numero - 1);
+        inicio = std::max(inicio, entrada->numero + 1);
+    }
+    if (inicio < atual.numero) relatar(inicio, atual.numero - 1);
+}
+
+}  // namespace zq

@@ -1,0 +1,71 @@
+#pragma once
+// The records 50 of a declaration: the ICMS rules of each invoice, the credit,
+// debit, rate-difference and transfer totals, and the numbering of the
+// declarant's own invoices, checked for gaps once the file has been read.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "critique/MensagensCritica.h"
+#include "critique/declaracao/Complementos.h"
+#include "record-model/Moeda.h"
+
+namespace zq {
+
+class TReg50;
+
+class TProcReg50 {
+public:
+    explicit TProcReg50(ComplementosCritica& complementos) : complementos_(complementos) {}
+
+    // One invoice that is not cancelled (situation other than "S", "X", "2", "4").
+    void Processar(const TReg50& registro, MensagensCritica& mensagens);
+    // Every invoice, cancelled ones too: its series and number join the
+    // declarant's output numbering or its own entries. The CNPJ is digits only.
+    void RegistrarNumeracao(const TReg50& registro, std::string_view cnpjDeclarante);
+    // One warning per run of output numbers missing from a series and not
+    // issued as the declarant's entries; none when the numbering wraps.
+    void VerificarLacunas(std::vector<std::string>& advertencias);
+
+    Moeda CreditosEntradas() const { return creditosEntradas_; }
+    Moeda DebitosSaidas() const { return debitosSaidas_; }
+    // ICMS of CFOP 2551, 2552, 2556 and 2557.
+    Moeda DiferencaAliquota() const { return diferencaAliquota_; }
+    // ICMS of CFOP 1601, 1602, 1603 and 2603 that may be credited.
+    Moeda TransferenciasRecebidas() const { return transferenciasRecebidas_; }
+    // ICMS of CFOP 5601, 5602, 5603 and 6603 that may be credited.
+    Moeda TransferenciasEnviadas() const { return transferenciasEnviadas_; }
+
+private:
+    struct ChaveNota {
+        std::array<char, 3> serie{};
+        std::int32_t numero = 0;
+        friend auto operator<=>(const ChaveNota&, const ChaveNota&) = default;
+    };
+
+    void ConferirValores(const TReg50& registro, MensagensCritica& mensagens) const;
+    void ConferirIcms(const TReg50& registro, MensagensCritica& mensagens);
+    void VerificarEmitente(const TReg50& registro, MensagensCritica& mensagens);
+    void RelatarLacuna(const ChaveNota& anterior, const ChaveNota& atual, std::vector<std::string>& linhas) const;
+    static void Guardar(std::vector<ChaveNota>& lista, const ChaveNota& chave);
+
+    ComplementosCritica& complementos_;
+    Moeda creditosEntradas_;
+    Moeda debitosSaidas_;
+    Moeda diferencaAliquota_;
+    Moeda transferenciasRecebidas_;
+    Moeda transferenciasEnviadas_;
+
+    // The invoice being processed, for its messages.
+    bool creditoTransferencia_ = true;
+    std::string numero_;
+    std::string data_;  // "dd/mm/yyyy"
+
+    std::vector<ChaveNota> saidas_;
+    std::vector<ChaveNota> entradasProprias_;
+};
+
+}  // namespace zq
