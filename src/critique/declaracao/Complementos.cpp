@@ -42,6 +42,7 @@ private:
 class SemRegraEspecial final : public RegraEspecial {
 public:
     bool Existe() const override { return false; }
+    void SelecionarContribuinte(const std::string&) override {}
     void AcumularDiferenca(Moeda) override {}
     void Adiar(std::string) override {}
     void LiberarAdiadas(Moeda, std::vector<std::string>&) override {}

@@ -52,6 +52,8 @@ public:
     virtual ~RegraEspecial() = default;
     // False when the declarant has no special rule: messages go straight to ListaRejeicoes.
     virtual bool Existe() const = 0;
+    // At record 10: a registration outside the list releases it for the rest of the call (Existe() is false).
+    virtual void SelecionarContribuinte(const std::string& inscricao) = 0;
     virtual void AcumularDiferenca(Moeda diferenca) = 0;
     virtual void Adiar(std::string mensagem) = 0;
     // After the pass: the deferred messages join `rejeicoes` when the accumulated differences exceed the
