@@ -4,6 +4,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "critique/ArquivoTemporario.h"
 #include "critique/ContextoCritica.h"
 #include "critique/LeitorLinhas.h"
 #include "critique/ProcessadoresCritica.h"
@@ -57,10 +58,6 @@ bool ArquivoExiste(const std::filesystem::path& arquivo) {
 bool PastaExiste(const std::filesystem::path& pasta) {
     std::error_code erro;
     return pasta.empty() || std::filesystem::is_directory(pasta, erro);
-}
-
-std::filesystem::path ArquivoTemporario() {
-    return PlataformaAtual().PastaTemporaria() / "morvanta" / "MORVANTA.TMP";
 }
 
 // The pass over one file: objects of the call, the line loop, the end checks.
