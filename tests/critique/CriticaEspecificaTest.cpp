@@ -73,8 +73,9 @@ TEST_F(CriticaEspecificaTest, LinhaLongaEhRejeitadaMasProcessada) {
     const std::string longa = Registro88() + "ABCD";
     const auto execucao = Criticar(Arquivo({Registro10().Linha(), longa}));
     EXPECT_EQ(execucao.resultado, 2);
-    // The record 88 was still dispatched: no "Nenhum registro 88" error.
-    EXPECT_THAT(Relatorio(), HasSubstr("REJEIÇÕES ENCONTRADAS: 1\r\n"));
+    // The record 88 was still dispatched: no "Nenhum registro 88" error, and its own size rejection.
+    EXPECT_THAT(Relatorio(), HasSubstr("REJEIÇÕES ENCONTRADAS: 2\r\n"));
+    EXPECT_THAT(Relatorio(), HasSubstr("   002 - REJEIÇÃO (Reg. 8801) : O tamanho do registro está incorreto."));
     EXPECT_THAT(Relatorio(), HasSubstr("   001 - Foi localizado um caracter não permitido na linha 2 do arquivo. \r\n"
                                        "     O Conteúdo da linha segue abaixo: \r\n"
                                        "       '" + longa + "'\r\n"));

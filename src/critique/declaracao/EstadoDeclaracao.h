@@ -62,6 +62,8 @@ struct EstadoDeclaracao {
     Moeda debitos60;
     Moeda transferencias8803Recebidas;
     Moeda transferencias8803Enviadas;
+    // 8802: ST on internal outputs of the records 53 minus fields 12 and 13, for the end checks of 8821.
+    Moeda diferencaSt8802;
 
     // Type-88 records: by sub-type number (0..99), all lines, and the
     // sub-types in order of first appearance.
