@@ -6,11 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "support/Host.h"
+#include "support/DeclaracaoHost.h"
 #include "support/PastaTeste.h"
 #include "support/Registros88.h"
 #include "support/Sintegra.h"
@@ -54,25 +53,14 @@ std::vector<std::string> Sem(std::vector<std::string> linhas, const std::string&
 // One numbered line of the report.
 std::string Linha(const std::string& mensagem) { return " - " + mensagem + "\r\n"; }
 
-class Registros88Test : public testing::Test {
+class Registros88Test : public DeclaracaoHostTest {
 protected:
-    void SetUp() override { ::setenv("ZQ_HOJE", "2018-06-15", 1); }
-    void TearDown() override { ::unsetenv("ZQ_HOJE"); }
-
-    ExecucaoHost Criticar(const std::vector<std::string>& linhas) {
-        GravarArquivo(entrada_, Arquivo(linhas));
-        return CriticarComHost(entrada_, relatorio_);
-    }
     std::string Relatorio() const { return LerArquivo(relatorio_); }
-
-    PastaTeste pasta_;
-    std::filesystem::path entrada_ = pasta_ / "declaracao.txt";
-    std::filesystem::path relatorio_ = pasta_ / "relatorio.txt";
 };
 
 TEST_F(Registros88Test, GimCompletaEhAceita) {
-    const auto execucao = Criticar(Gim().Linhas());
-    EXPECT_EQ(execucao.resultado, 0) << Relatorio();
+    Criticar(Gim().Linhas());
+    EXPECT_EQ(Resultado(), 0) << Relatorio();
     EXPECT_THAT(Relatorio(), HasSubstr("Consistência dos registros da GIM-ZQ (Tipo 88) realizada com sucesso!"));
 }
 
@@ -94,8 +82,8 @@ TEST_F(Registros88Test, LinhaDe125ColunasEhRejeitadaEAindaAssimCriticada) {
 TEST_F(Registros88Test, SubtipoNaoNumericoEncerraAPassagem) {
     Gim gim;
     gim.outros88 = {Linha126("88X1")};
-    const auto execucao = Criticar(gim.Linhas());
-    EXPECT_EQ(execucao.resultado, 2);
+    Criticar(gim.Linhas());
+    EXPECT_EQ(Resultado(), 2);
     EXPECT_THAT(Relatorio(), HasSubstr("Erro ao processar crítica específica (Registro 88 - Linha do arquivo: 8 - "
                                        "Lendo a linha '" + Linha126("88X1") + "'.): 'X1' não é um valor inteiro "
                                        "válido\r\n"));
@@ -151,8 +139,8 @@ TEST_P(AusenciaTest, RegistroAusenteEhRejeitadoUmaVez) {
     const CasoAusencia& caso = GetParam();
     auto linhas = Gim().Linhas();
     for (const auto& prefixo : caso.semPrefixos) linhas = Sem(linhas, prefixo);
-    const auto execucao = Criticar(linhas);
-    EXPECT_EQ(execucao.resultado, 2);
+    Criticar(linhas);
+    EXPECT_EQ(Resultado(), 2);
     for (const auto& mensagem : caso.presentes) EXPECT_THAT(Relatorio(), HasSubstr(Linha(mensagem)));
     for (const auto& mensagem : caso.ausentes) EXPECT_THAT(Relatorio(), Not(HasSubstr(mensagem)));
 }
@@ -295,8 +283,8 @@ TEST_P(Cabecalho8802Test, ComparaComO8801) {
     gim.registro8802.inscricao = caso.inscricao;
     gim.registro8802.periodo = caso.periodo;
     gim.registro8802.tipo = caso.tipo;
-    const auto execucao = Criticar(gim.Linhas());
-    EXPECT_EQ(execucao.resultado, 2);
+    Criticar(gim.Linhas());
+    EXPECT_EQ(Resultado(), 2);
     EXPECT_THAT(Relatorio(), HasSubstr(Linha(caso.mensagem)));
     EXPECT_THAT(Relatorio(), HasSubstr("REJEIÇÕES ENCONTRADAS: 1\r\n"));
 }
@@ -346,7 +334,7 @@ TEST_P(RegimeTest, RegimeDecideOs8801E8802) {
     gim.registro8804.regime = caso.regime;
     auto linhas = gim.Linhas();
     if (!caso.com8801e8802) linhas = Sem(Sem(linhas, "8801"), "8802");
-    const auto execucao = Criticar(linhas);
+    Criticar(linhas);
     if (caso.mensagem.empty()) {
         EXPECT_THAT(Relatorio(), Not(HasSubstr("(Reg.88")));
     } else {
@@ -560,6 +548,260 @@ TEST_F(Registros88Test, ColunasFinaisDo8816EmBranco) {
     Criticar(gim.Linhas());
     EXPECT_THAT(Relatorio(),
                 HasSubstr(Linha("REJEIÇÃO (Reg.8816): Dado inserido incorretamente. Posição deve estar em branco: Z")));
+}
+
+// --- Annual data --------------------------------------------------------------------------------------------------
+
+// Record 10 of an annual-data declaration ("DA" in columns 64-65).
+Registro10 Registro10DadosAnuais(const std::string& periodo) {
+    Registro10 registro10;
+    registro10.razaoSocial = "COMERCIO EXEMPLO DA CORVENA LTDA DA";
+    registro10.periodo = periodo;
+    return registro10;
+}
+
+TEST_F(Registros88Test, DadosAnuaisNaoTemDetalhesMensais) {
+    const auto linhas = {Registro10DadosAnuais("201703").Linha(), Registro8805().Linha(), Registro8806().Linha(),
+                         Linha126("8819"), Linha126("8850"), Linha126("8851")};
+    Criticar(linhas);
+    EXPECT_THAT(Relatorio(), HasSubstr(Linha("REJEIÇÃO: Detalhe 19 não permitido em uma GIM dados anuais")));
+    EXPECT_THAT(Relatorio(), HasSubstr(Linha("REJEIÇÃO: Detalhe 50 não permitido em uma GIM dados anuais")));
+    EXPECT_THAT(Relatorio(), Not(HasSubstr("Detalhe 51")));
+    // Annual data need no 8801 nor 8802.
+    EXPECT_THAT(Relatorio(), Not(HasSubstr("Não Existe Registro 8801")));
+    EXPECT_THAT(Relatorio(), Not(HasSubstr("Não Existe Registro 8802")));
+}
+
+TEST_F(Registros88Test, O8801EncerraOsDadosAnuais) {
+    const auto linhas = {Registro10DadosAnuais("201705").Linha(), Registro8801().Linha(), Linha126("8819")};
+    Criticar(linhas);
+    EXPECT_THAT(Relatorio(), Not(HasSubstr("GIM dados anuais")));
+}
+
+struct CasoDadosAnuais {
+    const char* nome;
+    const char* hoje;
+    Registro10 registro10;
+    std::string ano;
+    std::vector<std::string> mensagens;
+    std::vector<std::string> ausentes;
+};
+
+Registro10 Registro10Periodo(const std::string& periodo) {
+    Registro10 registro10;
+    registro10.periodo = periodo;
+    return registro10;
+}
+
+const std::string kPrazo = "Prazo para entrega dos dados anuais";
+const std::string kAnoCorrente = "não pode ser igual ao ano corrente";
+
+class DadosAnuaisTest : public Registros88Test, public testing::WithParamInterface<CasoDadosAnuais> {};
+
+TEST_P(DadosAnuaisTest, AnoDosDadosAnuais) {
+    const CasoDadosAnuais& caso = GetParam();
+    ::setenv("ZQ_HOJE", caso.hoje, 1);
+    Gim gim;
+    gim.registro10 = caso.registro10;
+    gim.registro8801.periodo = gim.registro8802.periodo = gim.registro8804.periodo = caso.registro10.periodo;
+    Registro8806 registro8806;
+    registro8806.ano = caso.ano;
+    gim.outros88 = {registro8806.Linha()};
+    auto linhas = gim.Linhas();
+    linhas[0] = Sobrescrever(linhas[0], 122, "28");  // a last day every month has
+    // 8801 would end the annual data.
+    if (caso.registro10.razaoSocial.ends_with("DA")) linhas = Sem(Sem(linhas, "8801"), "8802");
+    Criticar(linhas);
+    for (const auto& mensagem : caso.mensagens) EXPECT_THAT(Relatorio(), HasSubstr(Linha(mensagem)));
+    for (const auto& texto : caso.ausentes) EXPECT_THAT(Relatorio(), Not(HasSubstr(texto)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, DadosAnuaisTest,
+    testing::Values(
+        CasoDadosAnuais{"ano_anterior_no_prazo", "2018-06-15", Registro10Periodo("201703"), "2016", {},
+                        {"(Reg.8806)"}},
+        // Out of the library's validity too: record 10 adds its own lines.
+        CasoDadosAnuais{"prazo_vencido",
+                        "2019-07-15",
+                        Registro10Periodo("201906"),
+                        "2018",
+                        {"REJEIÇÃO: Período da GIM fora do período de validade da Morvanta.DLL. ",
+                         "REJEIÇÃO (Reg.8806): Prazo para entrega dos dados anuais do exercício 2018 já passou."},
+                        {kAnoCorrente}},
+        CasoDadosAnuais{"marco_ainda_no_prazo", "2019-07-15", Registro10Periodo("201903"), "2018", {}, {kPrazo}},
+        CasoDadosAnuais{"ano_futuro",
+                        "2018-06-15",
+                        Registro10Periodo("201705"),
+                        "2019",
+                        {"REJEIÇÃO (Reg.8806): Período dos Dados Anuais deve ser menor ou igual a 2018"},
+                        {}},
+        CasoDadosAnuais{"ano_antigo",
+                        "2018-06-15",
+                        Registro10Periodo("201705"),
+                        "2015",
+                        {"REJEIÇÃO (Reg.8806): Período dos Dados Anuais menor que 2016. Informado no arquivo: 2015"},
+                        {}},
+        CasoDadosAnuais{"ano_corrente",
+                        "2018-06-15",
+                        Registro10Periodo("201805"),
+                        "2018",
+                        {"REJEIÇÃO (Reg.8806): Período dos dados anuais não pode ser igual ao ano corrente. O ano "
+                         "corrente no computador é 2018."},
+                        {}},
+        CasoDadosAnuais{"ano_corrente_declarado_como_dados_anuais", "2018-06-15", Registro10DadosAnuais("201805"),
+                        "2018", {}, {kAnoCorrente}},
+        CasoDadosAnuais{"ano_invalido",
+                        "2018-06-15",
+                        Registro10Periodo("201705"),
+                        "20X6",
+                        {"REJEIÇÃO (Reg.8806): Valor informado no campo Periodo é inválido: 20X6"},
+                        {"Período dos Dados Anuais", kAnoCorrente, kPrazo}}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
+
+TEST_F(Registros88Test, TipoECamposDo8806) {
+    Registro8806 registro8806;
+    registro8806.tipo = 'X';
+    Gim gim;
+    gim.outros88 = {Sobrescrever(registro8806.Linha(), 19, "ABC"), Sobrescrever(registro8806.Linha(), 110, "-1")};
+    Criticar(gim.Linhas());
+    EXPECT_THAT(Relatorio(), HasSubstr(Linha("REJEIÇÃO (Reg.8806): Não informado tipo da GIM (Normal/Retificado)")));
+    EXPECT_THAT(Relatorio(), HasSubstr(Linha("REJEIÇÃO (Reg 8806 - Dados Anuais) Campo 'Estoque Tributável' não possui "
+                                             "um valor monetário válido: 'ABC0000000000'")));
+    EXPECT_THAT(Relatorio(), HasSubstr(Linha("REJEIÇÃO (Reg 8806 - Dados Anuais) Campo 'Despesas Gerais' possui valor "
+                                             "negativo: '-100000000000'")));
+}
+
+TEST_F(Registros88Test, DadosAnuaisSemContabilista) {
+    Criticar({Registro10DadosAnuais("201703").Linha(), Registro8806().Linha()});
+    EXPECT_THAT(Relatorio(), HasSubstr(Linha("REJEIÇÃO (Reg.8806): Não Existe Registro 8805")));
+}
+
+// --- By period ----------------------------------------------------------------------------------------------------
+
+struct CasoPeriodo8815 {
+    const char* nome;
+    std::string periodo;
+    std::string linha8815;
+    std::string mensagem;
+};
+
+class Brancos8815Test : public Registros88Test, public testing::WithParamInterface<CasoPeriodo8815> {};
+
+// The programme credits came to the layout in 2006: before, the line ends at column 56.
+TEST_P(Brancos8815Test, AreaEmBrancoDependeDoPeriodo) {
+    const CasoPeriodo8815& caso = GetParam();
+    Gim gim;
+    gim.registro10.periodo = caso.periodo;
+    gim.registro8801.periodo = gim.registro8802.periodo = gim.registro8804.periodo = caso.periodo;
+    gim.registro8815 = caso.linha8815;
+    Criticar(gim.Linhas());
+    if (caso.mensagem.empty()) {
+        EXPECT_THAT(Relatorio(), Not(HasSubstr("Reg.8815")));
+    } else {
+        EXPECT_THAT(Relatorio(), HasSubstr(Linha(caso.mensagem)));
+    }
+}
+
+const std::string kCreditosAte2005 = Linha126("8815" + Valor(0) + Valor(0) + Valor(0) + Valor(100));
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Brancos8815Test,
+    testing::Values(
+        CasoPeriodo8815{"programas_em_2006", "200601", Registro8815({0, 0, 0, 0, 100, 200, 300, 400}), ""},
+        CasoPeriodo8815{"depois_da_coluna_108", "200601", Sobrescrever(Registro8815(), 109, "X"),
+                        "REJEIÇÃO (Reg.8815): Dado inserido incorretamente. Posição deve estar em branco: X"},
+        CasoPeriodo8815{"so_presumidos_em_2005", "200512", kCreditosAte2005, ""},
+        CasoPeriodo8815{"programas_em_2005", "200512", Sobrescrever(kCreditosAte2005, 57, "0000000000100"),
+                        "REJEIÇÃO (Reg.8815): Dado inserido incorretamente. Posição deve estar em branco: "
+                        "0000000000100"}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
+
+struct CasoDebitos8802 {
+    const char* nome;
+    std::string periodo;
+    std::int64_t debitoSaidas;
+    bool rejeitado;
+};
+
+class Debitos8802Test : public Registros88Test, public testing::WithParamInterface<CasoDebitos8802> {};
+
+// Until 01/2005 the debits of 8802 are checked alone; later with the FUNCEP of 8816.
+TEST_P(Debitos8802Test, DebitosSemFuncepAte2005) {
+    const CasoDebitos8802& caso = GetParam();
+    Gim gim;
+    gim.registro10.periodo = caso.periodo;
+    gim.registro8801.periodo = gim.registro8802.periodo = gim.registro8804.periodo = caso.periodo;
+    gim.registro8802.valores[0] = caso.debitoSaidas;
+    const auto linhas = Sem(gim.Linhas(), "8816");
+    Criticar(linhas);
+    if (caso.rejeitado) {
+        EXPECT_THAT(Relatorio(), HasSubstr(Linha("REJEIÇÃO (Reg.8802) Campo 6: O total dos débitos por saídas informado "
+                                                 " neste campo está diferente do total apurado. Informado (Reg.8802 "
+                                                 "Campo 6): 9,01. Apurado: 0,00 (Operações de saídas informadas nos "
+                                                 "reg. 50 + reg. 70 + reg. 60 + reg. 61 + reg. 76).")));
+    } else {
+        EXPECT_THAT(Relatorio(), Not(HasSubstr("Campo 6")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, Debitos8802Test,
+                         testing::Values(CasoDebitos8802{"janeiro_2005_na_tolerancia", "200501", 900, false},
+                                         CasoDebitos8802{"janeiro_2005", "200501", 901, true},
+                                         CasoDebitos8802{"fevereiro_2005", "200502", 901, false}),
+                         [](const auto& caso) { return std::string(caso.param.nome); });
+
+// --- 8803: transfers of credits, until 2002 ----------------------------------------------------------------------
+
+// `chave`: the registration and period of 8801 (columns 5-19); then the other party's registration, the nature of
+// the transfer ("E" received, "S" sent) and its value.
+std::string Registro8803(const std::string& chave, const std::string& inscricao, const std::string& natureza,
+                         const std::string& valor) {
+    return Linha126("8803" + chave + inscricao + natureza + valor);
+}
+
+struct Caso8803 {
+    const char* nome;
+    std::string linha;
+    std::string mensagem;
+};
+
+class Transferencias8803Test : public Registros88Test, public testing::WithParamInterface<Caso8803> {};
+
+TEST_P(Transferencias8803Test, TransferenciaDeCreditosAte2002) {
+    const Caso8803& caso = GetParam();
+    Gim gim;
+    gim.registro10.periodo = "200212";
+    gim.registro8801.periodo = gim.registro8802.periodo = gim.registro8804.periodo = "200212";
+    gim.outros88 = {caso.linha};
+    Criticar(gim.Linhas());
+    if (caso.mensagem.empty()) {
+        EXPECT_THAT(Relatorio(), Not(HasSubstr("(Reg.8803)")));
+    } else {
+        EXPECT_THAT(Relatorio(), HasSubstr(Linha(caso.mensagem)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Transferencias8803Test,
+    testing::Values(
+        Caso8803{"recebida", Registro8803("161234569200212", "161234577", "E", Valor(1000)), ""},
+        Caso8803{"enviada", Registro8803("161234569200212", "161234577", "S", Valor(1000)), ""},
+        Caso8803{"outro_periodo", Registro8803("161234569200211", "161234577", "E", Valor(1000)),
+                 "REJEIÇÃO (Reg.8803): Inscrição, Periodo e Tipo devem ser iguais ao registro 8801:1612345692002111"},
+        Caso8803{"inscricao_invalida", Registro8803("161234569200212", "161234578", "E", Valor(1000)),
+                 "REJEIÇÃO (Reg.8803): Inscrição Estadual inválida: 161234578"},
+        Caso8803{"natureza", Registro8803("161234569200212", "161234577", "T", Valor(1000)),
+                 "REJEIÇÃO (Reg.8803): Natureza da Transferência deve ser (E/S):T"},
+        Caso8803{"valor", Registro8803("161234569200212", "161234577", "E", "00000001000,0"),
+                 "REJEIÇÃO (Reg.8803): Valor da Transferência não é um numérico válido: 00000001000,0"}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
+
+TEST_F(Registros88Test, Registro8803NaoEhMaisInformado) {
+    Gim gim;
+    gim.outros88 = {Registro8803("161234569201705", "161234577", "E", Valor(1000))};
+    Criticar(gim.Linhas());
+    EXPECT_THAT(Relatorio(), HasSubstr(Linha("REJEIÇÃO: O Registro 8803 não é mais informado na GIM 2017")));
 }
 
 }  // namespace
