@@ -1,12 +1,30 @@
 #include "critique/ProcessadoresCritica.h"
 
 #include "critique/handlers/ProcessadorRegistro10.h"
+#include "critique/handlers/ProcessadorRegistro50.h"
+#include "critique/handlers/ProcessadorRegistro53.h"
+#include "critique/handlers/ProcessadorRegistro54.h"
+#include "critique/handlers/ProcessadorRegistro55.h"
+#include "critique/handlers/ProcessadorRegistro60.h"
+#include "critique/handlers/ProcessadorRegistro61.h"
+#include "critique/handlers/ProcessadorRegistro70.h"
+#include "critique/handlers/ProcessadorRegistro71.h"
+#include "critique/handlers/ProcessadorRegistro76.h"
 #include "critique/handlers/ProcessadorRegistro88.h"
 
 namespace zq {
 
 ProcessadoresCritica::ProcessadoresCritica(ContextoCritica& contexto) : contexto_(contexto) {
     Registrar(10, std::make_unique<ProcessadorRegistro10>(contexto_, objetos_));
+    Registrar(50, std::make_unique<ProcessadorRegistro50>(contexto_, objetos_));
+    Registrar(53, std::make_unique<ProcessadorRegistro53>(contexto_, objetos_));
+    Registrar(54, std::make_unique<ProcessadorRegistro54>(contexto_, objetos_));
+    Registrar(55, std::make_unique<ProcessadorRegistro55>(contexto_));
+    Registrar(60, std::make_unique<ProcessadorRegistro60>(contexto_, objetos_));
+    Registrar(61, std::make_unique<ProcessadorRegistro61>(contexto_, objetos_));
+    Registrar(70, std::make_unique<ProcessadorRegistro70>(contexto_, objetos_));
+    Registrar(71, std::make_unique<ProcessadorRegistro71>(contexto_));
+    Registrar(76, std::make_unique<ProcessadorRegistro76>(contexto_, objetos_));
     Registrar(88, std::make_unique<ProcessadorRegistro88>(contexto_, objetos_));
 }
 

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "critique/totais/CalculosCritica.h"
+#include "critique/totais/DiferencaValores.h"
 #include "record-model/Conversoes.h"
 #include "record-model/DigitosVerificadores.h"
 #include "record-model/Formatador.h"
@@ -36,10 +37,8 @@ constexpr std::int32_t kMaiorLacuna = 4000;
 constexpr std::int32_t kUltimoNumero = 999999;
 
 std::string ListaValores(const TReg50& registro, const std::string& numero, const std::string& data) {
-    return ". Valores encontrados: Valor contabil = " + FormatarValor(registro.ValorTotal()) +
-           ", base de cálculo = " + FormatarValor(registro.BaseCalculo()) +
-           ", isentas = " + FormatarValor(registro.Isentas()) + " e outras = " + FormatarValor(registro.Outras()) +
-           ". NF: " + numero + " Data: " + data + ". VERIFIQUE POSSÍVEL ERRO DE DIGITAÇÃO.";
+    const ValoresNota valores{registro.ValorTotal(), registro.BaseCalculo(), registro.Isentas(), registro.Outras()};
+    return ". Valores encontrados: " + ValoresEncontrados(valores, numero, data) + ".";
 }
 
 }  // namespace
