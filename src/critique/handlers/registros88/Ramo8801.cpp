@@ -7,6 +7,8 @@
 namespace zq {
 namespace {
 
+constexpr Moeda kToleranciaTransferencia = Moeda::DeReais(9);
+
 bool InscricaoValida(const std::string& inscricao) {
     return SoDigitosDecimais(inscricao) && DigitoMod11Valido(std::stoll(inscricao));
 }
@@ -63,6 +65,12 @@ void Ramo8801::ConferirCreditos(const TReg8801& registro) {
     }
     if (!declaracao.existe50 && !declaracao.existe70 && creditoEntradas != Moeda()) {
         Rejeitar("REJEIÇÃO (Reg.8801): Créditos por entrada informados sem registro 50/70 correspondentes");
+    }
+    const Moeda transferenciaLida = registro.CreditoTransferencia();
+    const Moeda transferenciaApurada = objetos_.procReg50.TransferenciasRecebidas();
+    if (Abs(transferenciaLida - transferenciaApurada) > kToleranciaTransferencia) {
+        Rejeitar("REJEIÇAO (Reg.8801): Valor Crédito Recebidos por Transferência diferente soma das notas. Lido: " +
+                 FormatarValor(transferenciaLida) + " Apurado:" + FormatarValor(transferenciaApurada));
     }
 }
 

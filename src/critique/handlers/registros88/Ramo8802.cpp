@@ -5,7 +5,7 @@
 namespace zq {
 namespace {
 
-constexpr Moeda kToleranciaDebitos = Moeda::DeReais(9);
+constexpr Moeda kTolerancia = Moeda::DeReais(9);
 constexpr Moeda kToleranciaSubstituicao = Moeda::DeReais(3);
 constexpr std::string_view kMascaraSubstituicao = "#,###,###,##0.00";
 
@@ -20,6 +20,7 @@ void Ramo8802::Processar(const LinhaRegistro88& linha) {
     CompararCom8801(registro);
     objetos_.complementos.funcep->SetDebitoSaidas(registro.DebitoSaidas());
     ConferirDebitos(registro);
+    ConferirTransferencias(registro);
     ConferirSubstituicao(registro);
     objetos_.acumReg53.Conferir8802(registro.Periodo(), registro.StEntradasJaRecolhida(),
                                     registro.StEntradasARecolher(), contexto_.mensagens.ListaRejeicoes,
@@ -49,12 +50,23 @@ void Ramo8802::ConferirDebitos(const TReg8802& registro) {
     if (Declaracao().apos012005) return;
     const Moeda informado = registro.DebitoSaidas();
     const Moeda apurado = DebitosApurados();
-    if (apurado < informado - kToleranciaDebitos || apurado > informado + kToleranciaDebitos) {
+    if (apurado < informado - kTolerancia || apurado > informado + kTolerancia) {
         RejeitarOuAdiar(Formatar(
             "REJEIÇÃO (Reg.8802) Campo 6: O total dos débitos por saídas informado  neste campo está diferente do "
             "total apurado. Informado (Reg.8802 Campo 6): %s. Apurado: %s (Operações de saídas informadas nos reg. 50 "
             "+ reg. 70 + reg. 60 + reg. 61 + reg. 76).",
             {FormatarValor(informado), FormatarValor(apurado)}));
+    }
+}
+
+// The accumulated credits transferred, against the transfer invoices of the records 50.
+void Ramo8802::ConferirTransferencias(const TReg8802& registro) {
+    const Moeda informado = registro.DebitoTransferencia();
+    const Moeda apurado = objetos_.procReg50.TransferenciasEnviadas();
+    if (Abs(informado - apurado) > kTolerancia) {
+        Rejeitar("REJEIÇÃO (Reg.8802): Valor da transferência de créditos acumulados diferente da soma das notas. "
+                 "Informado(Reg.8802): " +
+                 FormatarValor(informado) + ". Apurado(Reg.50): " + FormatarValor(apurado));
     }
 }
 
@@ -69,7 +81,7 @@ void Ramo8802::ConferirSubstituicao(const TReg8802& registro) {
     if (fonteApurada > Moeda() && fonteInformada == Moeda()) {
         Rejeitar(Formatar(std::string("REJEIÇÃO(Reg 8802)") + textoFonte,
                           {FormatarValor(fonteInformada, kMascaraSubstituicao), FormatarValor(fonteApurada)}));
-    } else if (Abs(fonteApurada - fonteInformada) > kToleranciaDebitos) {
+    } else if (Abs(fonteApurada - fonteInformada) > kTolerancia) {
         Advertir(Formatar(std::string("ADVERTÊNCIA(Reg 8802)") + textoFonte,
                           {FormatarValor(fonteInformada, kMascaraSubstituicao), FormatarValor(fonteApurada)}));
     }

@@ -65,6 +65,12 @@ void Ramo8804::ValidarCampos(const std::string& linha) {
 }
 
 void Ramo8804::Comparar(const std::string& linha) {
+    const Moeda diferencialApurado = objetos_.procReg50.DiferencaAliquota();
+    const Moeda diferencialLido = MonetarioDoCampo(linha, 21, 13, 2);
+    if (diferencialApurado > Moeda() && diferencialLido == Moeda()) {
+        Advertir("ADVERTÊNCIA(Reg.8804) Campo 06: Diferencial de Alíquota - Ativo Fixo. Lido: " +
+                 FormatarValor(diferencialLido) + " Apurado: " + FormatarValor(diferencialApurado));
+    }
     const std::string_view restante = ColunasAparadas(linha, 100, 27);
     if (!restante.empty()) {
         Rejeitar("REJEIÇÃO (Reg.8804): Posição (100 a 126) deve conter apenas brancos: " + std::string(restante));

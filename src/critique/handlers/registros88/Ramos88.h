@@ -25,6 +25,7 @@ public:
 private:
     void CompararCom8801(const TReg8802& registro);
     void ConferirDebitos(const TReg8802& registro);
+    void ConferirTransferencias(const TReg8802& registro);
     void ConferirSubstituicao(const TReg8802& registro);
 };
 
