@@ -11,6 +11,7 @@
 
 #include "support/DeclaracaoHost.h"
 #include "support/PastaTeste.h"
+#include "support/Registros50a76.h"
 #include "support/Registros88.h"
 #include "support/Sintegra.h"
 
@@ -803,6 +804,201 @@ TEST_F(Registros88Test, Registro8803NaoEhMaisInformado) {
     Criticar(gim.Linhas());
     EXPECT_THAT(Relatorio(), HasSubstr(Linha("REJEIÇÃO: O Registro 8803 não é mais informado na GIM 2017")));
 }
+
+// --- Against the national records --------------------------------------------------------------------------------
+
+// An entry of 1,000.00 from the home state at 17 %: 170.00 of credit.
+Registro50 Entrada(int cfop = 1102) {
+    Registro50 nota;
+    nota.cfop = cfop;
+    nota.emitente = 'T';
+    return nota;
+}
+
+struct CasoNacional {
+    const char* nome;
+    std::vector<std::string> nacionais;
+    std::array<std::int64_t, 8> valores8801;
+    std::array<std::int64_t, 8> valores8802;
+    std::vector<std::string> mensagens;
+    std::vector<std::string> ausentes;
+};
+
+class NacionaisTest : public Registros88Test, public testing::WithParamInterface<CasoNacional> {};
+
+TEST_P(NacionaisTest, ApuracaoContraOsRegistrosNacionais) {
+    const CasoNacional& caso = GetParam();
+    Gim gim;
+    gim.nacionais = caso.nacionais;
+    gim.registro8801.valores = caso.valores8801;
+    gim.registro8802.valores = caso.valores8802;
+    Criticar(gim.Linhas());
+    for (const auto& mensagem : caso.mensagens) EXPECT_THAT(Relatorio(), HasSubstr(Linha(mensagem)));
+    for (const auto& texto : caso.ausentes) EXPECT_THAT(Relatorio(), Not(HasSubstr(texto)));
+}
+
+Registro70 Conhecimento(int cfop, long long icms) {
+    Registro70 registro;
+    registro.cfop = cfop;
+    registro.icms = icms;
+    return registro;
+}
+
+Registro53 Substituicao(int cfop, long long icmsRetido) {
+    Registro53 registro;
+    registro.cfop = cfop;
+    registro.icmsRetido = icmsRetido;
+    return registro;
+}
+
+// A record 53 of the ST paid in advance (Anexo V, anticipation code "5").
+std::string SubstituicaoAnexoV(long long icmsRetido) {
+    return Sobrescrever(Substituicao(5405, icmsRetido).Linha(), 97, "5");
+}
+
+const std::string kCreditos = "Valor crédito por entradas diferente soma das notas";
+const std::string kTransferenciaRecebida = "Valor Crédito Recebidos por Transferência";
+const std::string kTransferenciaEnviada = "Valor da transferência de créditos acumulados";
+const std::string kCampo12 = "Campo 12";
+const std::string kCampo13 = "Campo 13";
+const std::string kSubstituicaoSaidas = "ADVERTÊNCIA (Reg 8802): A Substituição por saídas internas";
+const std::string kTextoSubstituicaoSaidas =
+    "ADVERTÊNCIA (Reg 8802): A Substituição por saídas internas Anexo V (campo 12) somada a ST saídas internas Regime "
+    "Fonte (campo 13) está diferente do total da ST por saidas internas apurada. Lido (Registro 8802): ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, NacionaisTest,
+    testing::Values(
+        CasoNacional{"creditos_das_notas_e_conhecimentos",
+                     {Entrada().Linha(), Conhecimento(1353, 1700).Linha()},
+                     {18700},
+                     {},
+                     {},
+                     {kCreditos, "sem registro 50/70"}},
+        CasoNacional{"credito_acima_das_notas",
+                     {Entrada().Linha(), Conhecimento(1353, 1700).Linha()},
+                     {18701},
+                     {},
+                     {"ADVERTÊNCIA (Reg.8801): Valor crédito por entradas diferente soma das notas. Lido: 187,01 "
+                      "Apurado:187,00"},
+                     {"sem registro 50/70"}},
+        CasoNacional{"transferencia_recebida", {Entrada(1602).Linha()}, {0, 0, 16100}, {}, {}, {kTransferenciaRecebida}},
+        CasoNacional{"transferencia_recebida_alem_da_tolerancia",
+                     {Entrada(1602).Linha()},
+                     {0, 0, 16099},
+                     {},
+                     {"REJEIÇAO (Reg.8801): Valor Crédito Recebidos por Transferência diferente soma das notas. Lido: "
+                      "160,99 Apurado:170,00"},
+                     {}},
+        CasoNacional{"transferencia_enviada", {Registro50{.cfop = 5602}.Linha()}, {}, {0, 17000}, {},
+                     {kTransferenciaEnviada}},
+        CasoNacional{"transferencia_enviada_sem_8802",
+                     {Registro50{.cfop = 5602}.Linha()},
+                     {},
+                     {},
+                     {"REJEIÇÃO (Reg.8802): Valor da transferência de créditos acumulados diferente da soma das notas. "
+                      "Informado(Reg.8802): 0,00. Apurado(Reg.50): 170,00"},
+                     {}},
+        CasoNacional{"st_fonte_informada", {Substituicao(5403, 1000).Linha()}, {}, {0, 0, 0, 0, 0, 0, 0, 1000}, {},
+                     {kCampo12, kCampo13, kSubstituicaoSaidas}},
+        CasoNacional{"st_fonte_sem_campo_13",
+                     {Substituicao(5403, 1000).Linha()},
+                     {},
+                     {},
+                     {"REJEIÇÃO(Reg 8802) Campo 13: Subst. por saidas internas Regime Fonte com valores divergentes. "
+                      "Lido (Registro 8802): 0,00 Apurado (Registro(s) 53): 10,00",
+                      kTextoSubstituicaoSaidas + "(0 + 0) = 0 Apurado (Registro(s) 53): 10"},
+                     {"ADVERTÊNCIA(Reg 8802) Campo 13"}},
+        CasoNacional{"st_fonte_divergente",
+                     {Substituicao(5403, 1000).Linha()},
+                     {},
+                     {0, 0, 0, 0, 0, 0, 0, 2001},
+                     {"ADVERTÊNCIA(Reg 8802) Campo 13: Subst. por saidas internas Regime Fonte com valores "
+                      "divergentes. Lido (Registro 8802): 20,01 Apurado (Registro(s) 53): 10,00",
+                      kTextoSubstituicaoSaidas + "(0 + 20,01) = 20,01 Apurado (Registro(s) 53): 10"},
+                     {"REJEIÇÃO(Reg 8802) Campo 13"}},
+        CasoNacional{"st_anexo_v_informada", {SubstituicaoAnexoV(1000)}, {}, {0, 0, 0, 0, 0, 0, 1000}, {},
+                     {kCampo12, kCampo13, kSubstituicaoSaidas}},
+        CasoNacional{"st_anexo_v_inferior_em_3",
+                     {SubstituicaoAnexoV(1000)},
+                     {},
+                     {0, 0, 0, 0, 0, 0, 700},
+                     {"REJEIÇÃO(Reg 8802) Campo 12: O ICMS subst. por saídas informado está inferior ao apurado. "
+                      "Informado (Registro 8802): 7,00 Apurado (Registro(s) 53): 10,00 "},
+                     {kSubstituicaoSaidas}},
+        CasoNacional{"st_anexo_v_inferior_alem_de_3",
+                     {SubstituicaoAnexoV(1000)},
+                     {},
+                     {0, 0, 0, 0, 0, 0, 699},
+                     {kTextoSubstituicaoSaidas + "(6,99 + 0) = 6,99 Apurado (Registro(s) 53): 10"},
+                     {}}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
+
+// An interstate acquisition for the fixed assets: the rate difference is due.
+Registro50 AtivoFixo() {
+    Registro50 nota = Entrada(2551);
+    nota.uf = "SP";
+    nota.icms = 4000;
+    nota.aliquota = 400;
+    return nota;
+}
+
+struct Caso8804 {
+    const char* nome;
+    std::vector<std::string> nacionais;
+    std::string diferencialAliquota;
+    std::vector<std::string> mensagens;
+    std::vector<std::string> ausentes;
+};
+
+class Comparacoes8804Test : public Registros88Test, public testing::WithParamInterface<Caso8804> {};
+
+// The comparisons of 8804 run only in a declaration without any rejection so far, whatever its source.
+TEST_P(Comparacoes8804Test, ComparacoesDependemDeRejeicoesAnteriores) {
+    const Caso8804& caso = GetParam();
+    Gim gim;
+    gim.nacionais = caso.nacionais;
+    gim.registro8804.diferencialAliquota = caso.diferencialAliquota;
+    auto linhas = gim.Linhas();
+    for (auto& linha : linhas) {
+        if (linha.starts_with("8804")) linha = Sobrescrever(linha, 110, "LIXO");
+    }
+    Criticar(linhas);
+    for (const auto& mensagem : caso.mensagens) EXPECT_THAT(Relatorio(), HasSubstr(Linha(mensagem)));
+    for (const auto& texto : caso.ausentes) EXPECT_THAT(Relatorio(), Not(HasSubstr(texto)));
+}
+
+const std::string kPosicoesFinais = "REJEIÇÃO (Reg.8804): Posição (100 a 126) deve conter apenas brancos: LIXO";
+const std::string kDiferencialAliquota = "Diferencial de Alíquota - Ativo Fixo";
+
+Registro50 NotaComCfopDeGrupo() {
+    Registro50 nota;
+    nota.cfop = 5100;
+    return nota;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Comparacoes8804Test,
+    testing::Values(
+        Caso8804{"diferencial_nao_informado",
+                 {AtivoFixo().Linha()},
+                 Valor(0),
+                 {"ADVERTÊNCIA(Reg.8804) Campo 06: Diferencial de Alíquota - Ativo Fixo. Lido: 0,00 Apurado: 40,00",
+                  kPosicoesFinais},
+                 {}},
+        Caso8804{"diferencial_informado", {AtivoFixo().Linha()}, Valor(4000), {kPosicoesFinais}, {kDiferencialAliquota}},
+        Caso8804{"rejeicao_de_registro_50",
+                 {AtivoFixo().Linha(), NotaComCfopDeGrupo().Linha()},
+                 Valor(0),
+                 {"REJEIÇÃO (Reg 50): O CFOP 5100 utilizado na nota fiscal 000001 de 10/05/2017 é um CFOP de grupo."},
+                 {kDiferencialAliquota, "Posição (100 a 126)"}},
+        Caso8804{"campo_do_proprio_8804",
+                 {AtivoFixo().Linha()},
+                 "0000000000A00",
+                 {"REJEIÇÃO (Reg 8804 - Informações Complementares) Campo 'Diferencial de Alíquota' não possui um valor "
+                  "monetário válido: '0000000000A00'"},
+                 {kDiferencialAliquota, "Posição (100 a 126)"}}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
 
 }  // namespace
 }  // namespace zq::teste
