@@ -737,10 +737,11 @@ TEST_P(Debitos8802Test, DebitosSemFuncepAte2005) {
     const auto linhas = Sem(gim.Linhas(), "8816");
     Criticar(linhas);
     if (caso.rejeitado) {
-        EXPECT_THAT(Relatorio(), HasSubstr(Linha("REJEIÇÃO (Reg.8802) Campo 6: O total dos débitos por saídas informado "
-                                                 " neste campo está diferente do total apurado. Informado (Reg.8802 "
-                                                 "Campo 6): 9,01. Apurado: 0,00 (Operações de saídas informadas nos "
-                                                 "reg. 50 + reg. 70 + reg. 60 + reg. 61 + reg. 76).")));
+        // (two blanks before "neste")
+        EXPECT_THAT(Relatorio(), HasSubstr(Linha("REJEIÇÃO (Reg.8802) Campo 6: O total dos débitos por saídas "
+                                                 "informado  neste campo está diferente do total apurado. Informado "
+                                                 "(Reg.8802 Campo 6): 9,01. Apurado: 0,00 (Operações de saídas "
+                                                 "informadas nos reg. 50 + reg. 70 + reg. 60 + reg. 61 + reg. 76).")));
     } else {
         EXPECT_THAT(Relatorio(), Not(HasSubstr("Campo 6")));
     }
@@ -882,7 +883,8 @@ INSTANTIATE_TEST_SUITE_P(
                      {"ADVERTÊNCIA (Reg.8801): Valor crédito por entradas diferente soma das notas. Lido: 187,01 "
                       "Apurado:187,00"},
                      {"sem registro 50/70"}},
-        CasoNacional{"transferencia_recebida", {Entrada(1602).Linha()}, {0, 0, 16100}, {}, {}, {kTransferenciaRecebida}},
+        CasoNacional{"transferencia_recebida", {Entrada(1602).Linha()}, {0, 0, 16100}, {}, {},
+                     {kTransferenciaRecebida}},
         CasoNacional{"transferencia_recebida_alem_da_tolerancia",
                      {Entrada(1602).Linha()},
                      {0, 0, 16099},
@@ -986,7 +988,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"ADVERTÊNCIA(Reg.8804) Campo 06: Diferencial de Alíquota - Ativo Fixo. Lido: 0,00 Apurado: 40,00",
                   kPosicoesFinais},
                  {}},
-        Caso8804{"diferencial_informado", {AtivoFixo().Linha()}, Valor(4000), {kPosicoesFinais}, {kDiferencialAliquota}},
+        Caso8804{"diferencial_informado", {AtivoFixo().Linha()}, Valor(4000), {kPosicoesFinais},
+                 {kDiferencialAliquota}},
         Caso8804{"rejeicao_de_registro_50",
                  {AtivoFixo().Linha(), NotaComCfopDeGrupo().Linha()},
                  Valor(0),
@@ -995,8 +998,8 @@ INSTANTIATE_TEST_SUITE_P(
         Caso8804{"campo_do_proprio_8804",
                  {AtivoFixo().Linha()},
                  "0000000000A00",
-                 {"REJEIÇÃO (Reg 8804 - Informações Complementares) Campo 'Diferencial de Alíquota' não possui um valor "
-                  "monetário válido: '0000000000A00'"},
+                 {"REJEIÇÃO (Reg 8804 - Informações Complementares) Campo 'Diferencial de Alíquota' não possui um "
+                  "valor monetário válido: '0000000000A00'"},
                  {kDiferencialAliquota, "Posição (100 a 126)"}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
