@@ -1,5 +1,6 @@
 #include "critique/ProcessadoresCritica.h"
 
+#include "critique/fechamento/CriticasFinais.h"
 #include "critique/handlers/ProcessadorRegistro10.h"
 #include "critique/handlers/ProcessadorRegistro50.h"
 #include "critique/handlers/ProcessadorRegistro53.h"
@@ -11,6 +12,7 @@
 #include "critique/handlers/ProcessadorRegistro71.h"
 #include "critique/handlers/ProcessadorRegistro76.h"
 #include "critique/handlers/ProcessadorRegistro88.h"
+#include "critique/handlers/ProcessadorRegistro90.h"
 
 namespace zq {
 
@@ -26,6 +28,7 @@ ProcessadoresCritica::ProcessadoresCritica(ContextoCritica& contexto) : contexto
     Registrar(71, std::make_unique<ProcessadorRegistro71>(contexto_));
     Registrar(76, std::make_unique<ProcessadorRegistro76>(contexto_, objetos_));
     Registrar(88, std::make_unique<ProcessadorRegistro88>(contexto_, objetos_));
+    Registrar(90, std::make_unique<ProcessadorRegistro90>(contexto_, objetos_));
 }
 
 ProcessadoresCritica::~ProcessadoresCritica() = default;
@@ -35,6 +38,6 @@ void ProcessadoresCritica::Registrar(int tipo, std::unique_ptr<ProcessadorRegist
     processadores_.push_back(std::move(processador));
 }
 
-void ProcessadoresCritica::CriticasFinais() {}
+void ProcessadoresCritica::CriticasFinais() { zq::CriticasFinais(contexto_, objetos_).Executar(); }
 
 }  // namespace zq
