@@ -88,8 +88,10 @@ TEST_P(TransferenciaSemCreditoTest, AdverteENaoSoma) {
     Processar(nota);
     EXPECT_EQ(processador_.TransferenciasRecebidas(), Moeda());
     EXPECT_THAT(mensagens_.ListaAdvertencias,
-                testing::Contains(std::string("ADVERTÊNCIA (Reg.50): Emitente/Destinatário informado pelo CNPJ/CPF: ") +
-                                  GetParam().cnpj + " - Inscrição: 161111111 na NF: 000001 Data: 10/05/2017 CFOP: 1601. (Não gera crédito para Tranferência) "));
+                testing::Contains("ADVERTÊNCIA (Reg.50): Emitente/Destinatário informado pelo CNPJ/CPF: " +
+                                  GetParam().cnpj +
+                                  " - Inscrição: 161111111 na NF: 000001 Data: 10/05/2017 CFOP: 1601. (Não gera "
+                                  "crédito para Tranferência) "));
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, TransferenciaSemCreditoTest,

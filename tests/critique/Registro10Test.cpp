@@ -65,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                        "Data do computador: 06/2018.\r\n"},
         CasoRegistro10{"depois_da_validade", ComPeriodo("201901"),
                        kValidade + "   002 - Morvanta.DLL válida no período de 01/2000 a 12/2018\r\n"
-                                   "   003 - Para maiores informações consulte o endereço http://www.xar.zq.gov.br\r\n"},
+                                   "   003 - Para maiores informações consulte o endereço "
+                                   "http://www.xar.zq.gov.br\r\n"},
         CasoRegistro10{"antes_da_validade", ComPeriodo("199912"), kValidade},
         CasoRegistro10{"inscricao_de_outro_estado", ComInscricao("171234569"),
                        "REJEIÇÃO (REG.10): A inscrição estadual não é da Corvena\r\n"},

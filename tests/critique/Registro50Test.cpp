@@ -72,7 +72,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cfop, Registro50Test,
     testing::Values(
         CasoNota{"grupo_5100_rejeitado", Com([](Registro50& n) { n.cfop = 5100; }),
-                 "REJEIÇÃO (Reg 50): O CFOP 5100 utilizado na nota fiscal 000001 de 10/05/2017 é um CFOP de grupo.", ""},
+                 "REJEIÇÃO (Reg 50): O CFOP 5100 utilizado na nota fiscal 000001 de 10/05/2017 é um CFOP de "
+                 "grupo.",
+                 ""},
         CasoNota{"grupo_5110_aceito", Com([](Registro50& n) { n.cfop = 5110; }), "", kGrupo},
         CasoNota{"cancelada_nao_e_conferida", Com([](Registro50& n) { n.cfop = 5100; n.situacao = 'S'; }), "", kGrupo}),
     [](const auto& caso) { return std::string(caso.param.nome); });
@@ -83,8 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoNota{"diferenca_de_50_por_cento_adverte",
                  Com([](Registro50& n) { n.base = 50000; n.icms = 8500; }),
                  "ADVERTÊNCIA (Reg 50): ValorContabil <> BaseCalculo + Isentas + Outras para o CFOP 5102. Valores "
-                 "encontrados: Valor contabil = 1.000,00, base de cálculo = 500,00, isentas = 0,00 e outras = 0,00. NF: "
-                 "000001 Data: 10/05/2017. VERIFIQUE POSSÍVEL ERRO DE DIGITAÇÃO. Se existir a certeza de que os "
+                 "encontrados: Valor contabil = 1.000,00, base de cálculo = 500,00, isentas = 0,00 e outras = 0,00. "
+                 "NF: 000001 Data: 10/05/2017. VERIFIQUE POSSÍVEL ERRO DE DIGITAÇÃO. Se existir a certeza de que os "
                  "valores informados estão corretos, então ignore a advertência.",
                  ""},
         CasoNota{"acima_de_1000_por_cento_rejeita",
@@ -97,12 +99,13 @@ INSTANTIATE_TEST_SUITE_P(
                  ""},
         CasoNota{"total_zero_adverte", Com([](Registro50& n) { n.total = 0; }),
                  "ADVERTÊNCIA (Reg 50): ValorContabil <> BaseCalculo + Isentas + Outras para o CFOP 5102.", ""},
-        CasoNota{"cfop_sem_advertencia_de_valores", Com([](Registro50& n) { n.cfop = 5101; n.base = 50000; n.icms = 8500; }),
-                 "", kValores},
-        CasoNota{"cfop_sem_conferencia_de_valores", Com([](Registro50& n) { n.cfop = 5910; n.base = 50000; n.icms = 8500; }),
-                 "", kValores},
+        CasoNota{"cfop_sem_advertencia_de_valores",
+                 Com([](Registro50& n) { n.cfop = 5101; n.base = 50000; n.icms = 8500; }), "", kValores},
+        CasoNota{"cfop_sem_conferencia_de_valores",
+                 Com([](Registro50& n) { n.cfop = 5910; n.base = 50000; n.icms = 8500; }), "", kValores},
         CasoNota{"base_elevada", Com([](Registro50& n) { n.total = n.base = 99900001; n.icms = 16983000; }),
-                 "ADVERTÊNCIA (Reg 50): Confira o valor da base de cálculo. R$ 999.000,01 - NF: 000001 Data: 10/05/2017",
+                 "ADVERTÊNCIA (Reg 50): Confira o valor da base de cálculo. R$ 999.000,01 - NF: 000001 Data: "
+                 "10/05/2017",
                  ""},
         CasoNota{"base_no_limite", Com([](Registro50& n) { n.total = n.base = 99900000; n.icms = 16983000; }), "",
                  "Confira o valor da base"}),

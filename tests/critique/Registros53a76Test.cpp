@@ -139,9 +139,9 @@ INSTANTIATE_TEST_SUITE_P(
                        Conhecimento(10000, 25000),
                        {"REJEIÇÃO (Reg 70): ValorContabil(VC) <> BaseCalculo(BC) + Isentas(I) + Outras(O) e o "
                         "percentual encontrado de 150,00% ao resolver a expressão |{[(BC + I + O) - VC]/VC * 100}| é "
-                        "superior a 100% em uma operação com o CFOP 5353. Valores encontrados: Valor contabil = 100,00, "
-                        "base de cálculo = 250,00, isentas = 0,00 e outras = 0,00. NF: 000123 Data: 10/05/2017. "
-                        "VERIFIQUE POSSÍVEL ERRO DE DIGITAÇÃO\r\n"},
+                        "superior a 100% em uma operação com o CFOP 5353. Valores encontrados: Valor contabil = "
+                        "100,00, base de cálculo = 250,00, isentas = 0,00 e outras = 0,00. NF: 000123 Data: "
+                        "10/05/2017. VERIFIQUE POSSÍVEL ERRO DE DIGITAÇÃO\r\n"},
                        {"ValorContabil >", "ADVERTÊNCIA (Reg 70)"}},
         CasoRegistro70{"partes_iguais", Conhecimento(10000, 10000), {}, {"ValorContabil"}},
         CasoRegistro70{"total_zero_so_rejeita_se_acima", Conhecimento(0, 100), {}, {"ValorContabil"}},
@@ -174,7 +174,8 @@ TEST_F(DeclaracaoHostTest, Registro71Curto) {
     const std::string curto = Registro71().Linha().substr(0, 120);
     const std::string relatorio = CriticarDeclaracao({curto});
     EXPECT_THAT(relatorio, HasSubstr("REJEIÇÃO (REG.71): A linha 2 não tem 126 posições.\r\n"));
-    EXPECT_THAT(relatorio, HasSubstr("(Registro 71) Linha de tamanho 120, menor que o tamanho mínimo aceitável (126)!"));
+    EXPECT_THAT(relatorio,
+                HasSubstr("(Registro 71) Linha de tamanho 120, menor que o tamanho mínimo aceitável (126)!"));
 }
 
 TEST_F(DeclaracaoHostTest, Registro71Valido) {
@@ -245,7 +246,8 @@ TEST_F(DeclaracaoHostTest, Registro76Ilegivel) {
     std::string ilegivel = Registro76().Linha();
     ilegivel.replace(61, 13, "00000000001X0");
     const std::string relatorio = CriticarDeclaracao({ilegivel});
-    EXPECT_THAT(relatorio, HasSubstr("REJEIÇÃO: Reg 76: Erro ao validar nota fiscal NF: 0000000077 Data: 20170510\r\n"));
+    EXPECT_THAT(relatorio,
+                HasSubstr("REJEIÇÃO: Reg 76: Erro ao validar nota fiscal NF: 0000000077 Data: 20170510\r\n"));
 }
 
 TEST_F(DeclaracaoHostTest, Registro53Ilegivel) {

@@ -34,7 +34,8 @@ void ProcessadorRegistro70::Processar(const LinhaCritica& linha) {
         }
         if (!FretePermitido(registro_.CifFob())) {
             contexto_.mensagens.ListaRejeicoes.push_back(
-                Formatar("REJEIÇÃO (Reg.70): A modalidade do frete informada não é permitida. Informada: '%s' na NF %s.",
+                Formatar("REJEIÇÃO (Reg.70): A modalidade do frete informada não é permitida. Informada: '%s' na NF "
+                         "%s.",
                          {Colunas(linha.texto, 125, 1), registro_.NumeroTexto()}));
         }
     } catch (const std::exception&) {
@@ -72,8 +73,8 @@ void ProcessadorRegistro70::ConferirNota() {
                     "o CFOP " + cfop.Texto() + ". Valores encontrados: " + ValoresEncontrados(valores, numero, data));
             } else {
                 mensagens.ListaAdvertencias.push_back(
-                    "ADVERTÊNCIA (Reg 70): ValorContabil <> BaseCalculo + Isentas + Outras para o CFOP " + cfop.Texto() +
-                    ". Valores encontrados: " + ValoresEncontrados(valores, numero, data));
+                    "ADVERTÊNCIA (Reg 70): ValorContabil <> BaseCalculo + Isentas + Outras para o CFOP " +
+                    cfop.Texto() + ". Valores encontrados: " + ValoresEncontrados(valores, numero, data));
             }
         }
     }

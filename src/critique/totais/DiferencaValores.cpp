@@ -7,8 +7,8 @@ namespace zq {
 std::string ValoresEncontrados(const ValoresNota& valores, std::string_view numero, std::string_view data) {
     std::string texto = "Valor contabil = " + FormatarValor(valores.total) +
                         ", base de cálculo = " + FormatarValor(valores.base) +
-                        ", isentas = " + FormatarValor(valores.isentas) + " e outras = " + FormatarValor(valores.outras) +
-                        ". NF: ";
+                        ", isentas = " + FormatarValor(valores.isentas) +
+                        " e outras = " + FormatarValor(valores.outras) + ". NF: ";
     texto.append(numero).append(" Data: ").append(data).append(". VERIFIQUE POSSÍVEL ERRO DE DIGITAÇÃO");
     return texto;
 }
