@@ -144,10 +144,11 @@ void RegistrosGim(Escritor& escritor, const Totais& totais) {
     escritor.Linha("8801" + cabecalho + Numero(totais.creditos, 13) + std::string(13 * 7, '0'));
     escritor.Linha("8802" + cabecalho + Numero(totais.debitos, 13) + std::string(13 * 7, '0'));
     escritor.Linha("8804" + cabecalho + std::string(26, '0') + std::string(52, ' ') + "1");
-    escritor.Linha("8805" + std::string("00012345678909") + "ZQ123456O5" + Texto("MARIA CONTADORA", 40) +
+    escritor.Linha("8805" + std::string("00012345678909") + "ZQ123456O7" + Texto("MARIA CONTADORA", 40) +
                    Texto("6133334444", 12) + Texto("contadora@exemplo.com.br", 40));
     escritor.Linha("8815" + std::string(13 * 8, '0'));
     escritor.Linha("8816" + std::string(13 * 5, '0'));
+    escritor.Linha("8830" + std::string("A1B2C3D4E5F6A7B8C9D0E1F2A3B4C5D6") + "0" + "00000000");
 }
 
 }  // namespace
