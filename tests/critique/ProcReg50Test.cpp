@@ -173,6 +173,12 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLacunas{"entradas_proprias_preenchem", {{"1", 1}, {"1", 6}}, {{"1", 3}}, {Lacuna(2, 2), Lacuna(4, 5)}},
         CasoLacunas{"entradas_de_outra_serie_nao", {{"1", 1}, {"1", 4}}, {{"2", 2}}, {Lacuna(2, 3)}},
         CasoLacunas{"entradas_cobrem_tudo", {{"1", 1}, {"1", 4}}, {{"1", 2}, {"1", 3}}, {}},
+        CasoLacunas{"entradas_fora_de_ordem_cobrem_tudo", {{"1", 1}, {"1", 5}}, {{"1", 3}, {"1", 4}, {"1", 2}}, {}},
+        CasoLacunas{"entrada_alem_da_lacuna", {{"1", 1}, {"1", 4}}, {{"1", 2}, {"1", 9}}, {Lacuna(3, 3)}},
+        CasoLacunas{"sequencias_fora_de_ordem",
+                    {{"1", 1}, {"1", 2}, {"1", 3}, {"1", 10}, {"1", 11}, {"1", 5}, {"1", 6}, {"1", 2}},
+                    {},
+                    {Lacuna(4, 4), Lacuna(7, 9)}},
         // Each series is numbered on its own; the lines come sorted as texts.
         CasoLacunas{"duas_series",
                     {{"1", 10}, {"1", 12}, {"2", 3}, {"2", 5}},

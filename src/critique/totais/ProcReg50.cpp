@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <iterator>
 
 #include "critique/totais/CalculosCritica.h"
 #include "critique/totais/DiferencaValores.h"
@@ -170,62 +171,86 @@ void TProcReg50::VerificarEmitente(const TReg50& registro, MensagensCritica& men
 }
 
 void TProcReg50::RegistrarNumeracao(const TReg50& registro, std::string_view cnpjDeclarante) {
-    ChaveNota chave;
-    const std::string& serie = registro.Serie();
-    std::copy_n(serie.begin(), std::min(serie.size(), chave.serie.size()), chave.serie.begin());
-    chave.numero = registro.Numero();
+    Serie serie{};
+    const std::string& texto = registro.Serie();
+    std::copy_n(texto.begin(), std::min(texto.size(), serie.size()), serie.begin());
 
     const TCfop& cfop = registro.Cfop();
     if (!cfop.IsEntrada()) {
-        Guardar(saidas_, chave);
+        Guardar(saidas_, serie, registro.Numero());
     } else if (registro.Cnpj() == cnpjDeclarante || registro.Emitente() == 'P' ||
                (registro.Uf() == "EX" && cfop.PrimeiroDigito() == 3)) {
-        Guardar(entradasProprias_, chave);
+        Guardar(entradasProprias_, serie, registro.Numero());
     }
 }
 
-// An invoice of several rates comes as consecutive records with one key: it is kept once.
-void TProcReg50::Guardar(std::vector<ChaveNota>& lista, const ChaveNota& chave) {
-    if (lista.empty() || lista.back() != chave) lista.push_back(chave);
+void TProcReg50::Guardar(std::vector<FaixaNotas>& faixas, const Serie& serie, std::int32_t numero) {
+    if (!faixas.empty()) {
+        FaixaNotas& ultima = faixas.back();
+        if (ultima.serie == serie && numero >= ultima.primeiro && numero <= ultima.ultimo + 1) {
+            ultima.ultimo = std::max(ultima.ultimo, numero);
+            return;
+        }
+    }
+    faixas.push_back({serie, numero, numero});
 }
 
+void TProcReg50::Unir(std::vector<FaixaNotas>& faixas) {
+    std::sort(faixas.begin(), faixas.end());
+    std::size_t unidas = 0;
+    for (const FaixaNotas& faixa : faixas) {
+        if (unidas > 0 && faixas[unidas - 1].serie == faixa.serie && faixa.primeiro <= faixas[unidas - 1].ultimo + 1) {
+            faixas[unidas - 1].ultimo = std::max(faixas[unidas - 1].ultimo, faixa.ultimo);
+        } else {
+            faixas[unidas++] = faixa;
+        }
+    }
+    faixas.resize(unidas);
+}
+
+// The output numbers in order: a number more than one above the previous one of its
+// series leaves a gap.
 void TProcReg50::VerificarLacunas(std::vector<std::string>& advertencias) {
-    if (saidas_.size() <= 1) return;
-    std::sort(saidas_.begin(), saidas_.end());
-    std::sort(entradasProprias_.begin(), entradasProprias_.end());
-    if (saidas_.back().numero == kUltimoNumero && saidas_.front().numero != 1) return;
+    Unir(saidas_);
+    Unir(entradasProprias_);
+    if (saidas_.empty()) return;
+    if (saidas_.back().ultimo == kUltimoNumero && saidas_.front().primeiro != 1) return;
 
     std::vector<std::string> linhas;
     for (std::size_t i = 1; i < saidas_.size(); ++i) {
-        const ChaveNota& anterior = saidas_[i - 1];
-        const ChaveNota& atual = saidas_[i];
-        if (atual.serie != anterior.serie || atual.numero - anterior.numero <= 1) continue;
-        if (atual.numero - anterior.numero - 1 > kMaiorLacuna) return;
-        RelatarLacuna(anterior, atual, linhas);
+        const FaixaNotas& anterior = saidas_[i - 1];
+        const FaixaNotas& atual = saidas_[i];
+        if (atual.serie != anterior.serie) continue;
+        if (atual.primeiro - anterior.ultimo - 1 > kMaiorLacuna) return;
+        RelatarLacuna(atual.serie, anterior.ultimo + 1, atual.primeiro - 1, linhas);
     }
     std::sort(linhas.begin(), linhas.end());
     linhas.erase(std::unique(linhas.begin(), linhas.end()), linhas.end());
     advertencias.insert(advertencias.end(), linhas.begin(), linhas.end());
 }
 
-// The numbers strictly between the two keys, less the declarant's entries of the
-// same series, as runs of consecutive numbers.
-void TProcReg50::RelatarLacuna(const ChaveNota& anterior, const ChaveNota& atual,
+// The missing numbers from `primeiro` to `ultimo` that are not the declarant's
+// entries of the same series, as runs of consecutive numbers.
+void TProcReg50::RelatarLacuna(const Serie& serie, std::int32_t primeiro, std::int32_t ultimo,
                                std::vector<std::string>& linhas) const {
-    const std::string serie(atual.serie.begin(), std::find(atual.serie.begin(), atual.serie.end(), '\0'));
-    const auto relatar = [&](std::int32_t primeiro, std::int32_t ultimo) {
+    const std::string textoSerie(serie.begin(), std::find(serie.begin(), serie.end(), '\0'));
+    const auto relatar = [&](std::int32_t de, std::int32_t ate) {
         linhas.push_back(Formatar("ADVERTÊNCIA (Reg 50): A(s) nota(s) fiscal(is) de %d a %d não está(ã0) "
                                   "declarada(s) na série de notas '%s'. ",
-                                  {primeiro, ultimo, serie}));
+                                  {de, ate, textoSerie}));
     };
-    std::int32_t inicio = anterior.numero + 1;
-    auto entrada = std::lower_bound(entradasProprias_.begin(), entradasProprias_.end(), ChaveNota{atual.serie, inicio});
-    for (; entrada != entradasProprias_.end() && entrada->serie == atual.serie && entrada->numero < atual.numero;
-         ++entrada) {
-        if (entrada->numero > inicio) relatar(inicio, entrada->numero - 1);
-        inicio = std::max(inicio, entrada->numero + 1);
+    auto entrada = std::upper_bound(entradasProprias_.begin(), entradasProprias_.end(),
+                                    FaixaNotas{serie, primeiro, kUltimoNumero});
+    if (entrada != entradasProprias_.begin() && std::prev(entrada)->serie == serie &&
+        std::prev(entrada)->ultimo >= primeiro) {
+        --entrada;
     }
-    if (inicio < atual.numero) relatar(inicio, atual.numero - 1);
+    std::int32_t inicio = primeiro;
+    for (; entrada != entradasProprias_.end() && entrada->serie == serie && entrada->primeiro <= ultimo; ++entrada) {
+        if (entrada->primeiro > inicio) relatar(inicio, entrada->primeiro - 1);
+        inicio = std::max(inicio, entrada->ultimo + 1);
+    }
+    if (inicio <= ultimo) relatar(inicio, ultimo);
 }
 
 }  // namespace zq

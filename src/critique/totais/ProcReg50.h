@@ -40,17 +40,24 @@ public:
     Moeda TransferenciasEnviadas() const { return transferenciasEnviadas_; }
 
 private:
-    struct ChaveNota {
-        std::array<char, 3> serie{};
-        std::int32_t numero = 0;
-        friend auto operator<=>(const ChaveNota&, const ChaveNota&) = default;
+    using Serie = std::array<char, 3>;
+    // Consecutive numbers of one series, as invoices are usually issued: the
+    // lists grow with the breaks in the numbering, not with the invoices.
+    struct FaixaNotas {
+        Serie serie{};
+        std::int32_t primeiro = 0;
+        std::int32_t ultimo = 0;
+        friend auto operator<=>(const FaixaNotas&, const FaixaNotas&) = default;
     };
 
     void ConferirValores(const TReg50& registro, MensagensCritica& mensagens) const;
     void ConferirIcms(const TReg50& registro, MensagensCritica& mensagens);
     void VerificarEmitente(const TReg50& registro, MensagensCritica& mensagens);
-    void RelatarLacuna(const ChaveNota& anterior, const ChaveNota& atual, std::vector<std::string>& linhas) const;
-    static void Guardar(std::vector<ChaveNota>& lista, const ChaveNota& chave);
+    void RelatarLacuna(const Serie& serie, std::int32_t primeiro, std::int32_t ultimo,
+                       std::vector<std::string>& linhas) const;
+    static void Guardar(std::vector<FaixaNotas>& faixas, const Serie& serie, std::int32_t numero);
+    // Sorted, overlapping and adjacent runs of a series joined.
+    static void Unir(std::vector<FaixaNotas>& faixas);
 
     ComplementosCritica& complementos_;
     Moeda creditosEntradas_;
@@ -64,8 +71,8 @@ private:
     std::string numero_;
     std::string data_;  // "dd/mm/yyyy"
 
-    std::vector<ChaveNota> saidas_;
-    std::vector<ChaveNota> entradasProprias_;
+    std::vector<FaixaNotas> saidas_;
+    std::vector<FaixaNotas> entradasProprias_;
 };
 
 }  // namespace zq
