@@ -282,5 +282,84 @@ TEST_F(FechamentoDeclaracaoTest, ErroDeCampoDoRegistro88EhRelatadoUmaVez) {
     EXPECT_EQ(Ocorrencias(Relatorio(), "REJEICAO (REG.8801): Campo: Crédito por Entradas - Erro: "), 1u) << Relatorio();
 }
 
+// Records 53 withhold 100.00 of ST on Anexo V; 8802 declares 60.00 in field 12. Without 8821, the FUNCEP on ST
+// outputs of 8816 field 4 counts against the difference.
+struct CasoFuncepSt {
+    const char* nome;
+    long long funcepSt;
+    const char* rejeicao;
+};
+
+class FuncepStTest : public FechamentoDeclaracaoTest, public testing::WithParamInterface<CasoFuncepSt> {};
+
+TEST_P(FuncepStTest, SubstituiARejeicaoDoCampo12) {
+    DeclaracaoMensal declaracao;
+    declaracao.substituicoes = {Substituicao53(10000)};
+    declaracao.gim[1] = Gim88("02", {34850, 0, 0, 0, 0, 0, 6000, 0});
+    declaracao.gim[5] = GimSemCabecalho("16", {0, GetParam().funcepSt, 0, 0, 0});
+    EXPECT_EQ(Criticar(declaracao), 2);
+
+    EXPECT_THAT(Relatorio(), HasSubstr("REJEIÇÕES ENCONTRADAS: 1\r\n"));
+    EXPECT_THAT(Relatorio(), HasSubstr(std::string("   001 - ") + GetParam().rejeicao));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, FuncepStTest,
+    testing::Values(CasoFuncepSt{"sem_funcep", 0,
+                                 "REJEIÇÃO(Reg 8802) Campo 12: O ICMS subst. por saídas informado está inferior ao "
+                                 "apurado."},
+                    CasoFuncepSt{"funcep_de_30_00", 3000,
+                                 "REJEIÇÃO(Reg 8802) Campo 12: O ICMS subst. por saídas internas informado no registro "
+                                 "8802 (campo 12) é inferior ao total da ST interna apurada nos registros 53 subtraído "
+                                 "do total da subst. por saídas para a ZQ (campo 4) informada no registro 8816 "
+                                 "(FUNCEP/ZQ). Lido: 8802 : R$ 60,00(A), 8816: R$ 30,00(B). Apurado(53): R$ 100,00(C). "
+                                 "Diferença: (C - (A + B)) = R$ 10,00.\r\n"}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
+
+// Until 2002 the transfers of accumulated credits were detailed in 8803 lines: received ("E") against the 8801
+// credit by transfer, sent ("S") against the 8802 debit by transfer.
+struct CasoSomas8803 {
+    const char* nome;
+    std::string periodo;
+    long long enviadas8803;
+    bool rejeitaEnviadas;
+};
+
+class SomasDo8803Test : public FechamentoDeclaracaoTest, public testing::WithParamInterface<CasoSomas8803> {};
+
+TEST_P(SomasDo8803Test, SomasComparadasComOsValoresDeclarados) {
+    const std::string& periodo = GetParam().periodo;
+    Registro10 registro10;
+    registro10.periodo = periodo;
+    const std::string cabecalho8803 = "8803" + std::string("161234569") + periodo + "161234569";
+    const auto linhas = std::vector<std::string>{
+        registro10.Linha(),
+        Linha126(Gim88("01", {0, 0, 10000, 0, 0, 0, 0, 0}, 'N', periodo)),
+        Linha126(Gim88("02", {0, 5000, 0, 0, 0, 0, 0, 0}, 'N', periodo)),
+        Linha126(cabecalho8803 + "E" + Digitos(6000, 13)),
+        Linha126(cabecalho8803 + "E" + Digitos(4000, 13)),
+        Linha126(cabecalho8803 + "S" + Digitos(GetParam().enviadas8803, 13)),
+        Linha126(Gim8804('1', periodo)),
+        Linha126(Gim8805()),
+    };
+    Criticar(Arquivo(linhas));
+
+    const std::string enviadas = "REJEIÇÃO:Soma das transferências de créditos enviados (8803) diferente valor "
+                                 "Transferência Créditos Acumulados.Lido:50 Apurado:" +
+                                 std::to_string(GetParam().enviadas8803 / 100) + "\r\n";
+    if (GetParam().rejeitaEnviadas) {
+        EXPECT_THAT(Relatorio(), HasSubstr(enviadas));
+    } else {
+        EXPECT_THAT(Relatorio(), Not(HasSubstr("Soma das transferências de créditos enviados")));
+    }
+    EXPECT_THAT(Relatorio(), Not(HasSubstr("Soma das transferências de créditos recebidos")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, SomasDo8803Test,
+                         testing::Values(CasoSomas8803{"iguais_em_2002", "200212", 5000, false},
+                                         CasoSomas8803{"diferentes_em_2002", "200212", 4000, true},
+                                         CasoSomas8803{"diferentes_em_2003", "200301", 4000, false}),
+                         [](const auto& caso) { return std::string(caso.param.nome); });
+
 }  // namespace
 }  // namespace zq::teste

@@ -72,6 +72,13 @@ struct Ecf60 {
     }
 };
 
+// An internal sale with ICMS withheld by substitution under the anticipation code "5" (Anexo V).
+inline std::string Substituicao53(long long icmsRetido) {
+    return "53" + std::string("11222333000181") + Ajustado("161234569", 14) + "20170510" + "ZQ" + "55" +
+           Ajustado("1", 3) + Digitos(1, 6) + "5403" + "P" + Digitos(icmsRetido * 6, 13) + Digitos(icmsRetido, 13) +
+           Digitos(0, 13) + "N" + "5";
+}
+
 inline std::string Cupom61(long long total, long long icms) {
     return "61" + std::string(28, ' ') + "20170520" + "02" + Ajustado("1", 3) + "  " + Digitos(501, 6) +
            Digitos(520, 6) + Digitos(total, 13) + Digitos(total, 13) + Digitos(icms, 12) + Digitos(0, 13) +
@@ -90,8 +97,9 @@ inline std::string Produto75(const std::string& codigo, const std::string& descr
 }
 
 // "88" + sub-type + registration, period and delivery type + amounts of 13 digits.
-inline std::string Gim88(const std::string& subtipo, const std::vector<long long>& valores, char tipo = 'N') {
-    std::string linha = "88" + subtipo + "161234569" + "201705" + tipo;
+inline std::string Gim88(const std::string& subtipo, const std::vector<long long>& valores, char tipo = 'N',
+                         const std::string& periodo = "201705") {
+    std::string linha = "88" + subtipo + "161234569" + periodo + tipo;
     for (const long long valor : valores) linha += Digitos(valor, 13);
     return linha;
 }
@@ -103,8 +111,8 @@ inline std::string GimSemCabecalho(const std::string& subtipo, const std::vector
     return linha;
 }
 
-inline std::string Gim8804(char regime) {
-    return Ajustado(Gim88("04", {0, 0}) + std::string(40, ' ') + "20170531" + "    " + regime, 126);
+inline std::string Gim8804(char regime, const std::string& periodo = "201705") {
+    return Ajustado(Gim88("04", {0, 0}, 'N', periodo) + std::string(40, ' ') + "20170531" + "    " + regime, 126);
 }
 
 inline std::string Gim8805() {
@@ -143,6 +151,8 @@ struct DeclaracaoMensal {
          .icms = 13600},
     };
     // Gross sale 300.00: 200.00 at 17 % (34.00) and 100.00 under substitution.
+    // Records 53, after the records 50.
+    std::vector<std::string> substituicoes;
     Ecf60 ecf{.vendaBruta = 30000};
     std::vector<std::pair<std::string, long long>> analiticos = {{"1700", 20000}, {"F", 10000}};
     // Credits 136.00 (50) + 12.00 (70); debits 289.00 (50) + 34.00 (60) + 25.50 (61).
@@ -164,6 +174,7 @@ struct DeclaracaoMensal {
                      "70000000" + Ajustado("MARIA CONTADORA", 28) + "006133334444"),
         };
         for (const auto& nota : notas) linhas.push_back(Linha126(nota.Linha()));
+        for (const auto& linha : substituicoes) linhas.push_back(Linha126(linha));
         for (const auto& nota : notas) linhas.push_back(Linha126(nota.Item54(Produto(nota))));
         linhas.push_back(Linha126(ecf.Mestre()));
         for (const auto& [situacao, valor] : analiticos) linhas.push_back(Linha126(ecf.Analitico(situacao, valor)));
