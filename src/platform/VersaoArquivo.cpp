@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
+#include <functional>
 #include <regex>
 #include <string_view>
 #include <vector>
@@ -21,13 +21,16 @@ bool VersaoBemFormada(std::string_view texto) {
 
 std::optional<std::string> LerVersaoEmbutida(const std::filesystem::path& arquivo) {
     std::ifstream entrada(arquivo, std::ios::binary);
-    if (!entrada) return std::nullopt;
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
+    std::error_code erro;
+    const auto tamanho = std::filesystem::file_size(arquivo, erro);
+    if (!entrada || erro) return std::nullopt;
+    std::vector<char> bytes(tamanho);
+    if (!entrada.read(bytes.data(), static_cast<std::streamsize>(tamanho))) return std::nullopt;
     // The reader's own copy of the mark is followed by a NUL, not by a version:
     // every occurrence is tried until one is well formed.
     auto inicio = bytes.begin();
     while (true) {
-        inicio = std::search(inicio, bytes.end(), kMarca.begin(), kMarca.end());
+        inicio = std::search(inicio, bytes.end(), std::boyer_moore_horspool_searcher(kMarca.begin(), kMarca.end()));
         if (inicio == bytes.end()) return std::nullopt;
         const auto valor = inicio + static_cast<std::ptrdiff_t>(kMarca.size());
         const auto fim = std::find(valor, bytes.end(), '\0');
