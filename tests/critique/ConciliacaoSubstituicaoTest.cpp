@@ -1,6 +1,8 @@
 // The ST on internal outputs of 8802 reconciled at record 90 with the records
 // 53, the FUNCEP of 8816 and the adjustments of 8821 to 8823.
 
+#include <cmath>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -13,7 +15,7 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 using testing::IsEmpty;
 
-Moeda Reais(double valor) { return Moeda::DeCentavos(static_cast<std::int64_t>(valor * 100 + (valor < 0 ? -0.5 : 0.5))); }
+Moeda Reais(double valor) { return Moeda::DeCentavos(std::llround(valor * 100)); }
 
 struct AjustesLidos final : AjustesSubstituicao {
     int quantidade8821 = 0;
@@ -29,7 +31,8 @@ struct AjustesLidos final : AjustesSubstituicao {
     Moeda OutrosDebitos8823() const override { return debitos8823; }
 };
 
-const std::string kRejeicao8802 = "REJEIÇÃO(Reg 8802) Campo 12: O ICMS subst. por saídas informado está inferior ao apurado.";
+const std::string kRejeicao8802 =
+    "REJEIÇÃO(Reg 8802) Campo 12: O ICMS subst. por saídas informado está inferior ao apurado.";
 const std::string kAdvertencia8802 =
     "ADVERTÊNCIA (Reg 8802): A Substituição por saídas internas Anexo V (campo 12) somada a ST saídas internas...";
 
@@ -114,7 +117,8 @@ TEST_P(ConciliacaoComAjustesTest, AMensagemConciliadaSubstituiASimples) {
     ASSERT_EQ(mensagens_.ListaRejeicoes.front(), "REJEIÇÃO anterior");
     if (GetParam().rejeicao) {
         ASSERT_EQ(mensagens_.ListaRejeicoes.size(), 2u);
-        EXPECT_THAT(mensagens_.ListaRejeicoes[1], HasSubstr("Apurado(53): R$ 100,00(B). Diferença : A - (B - C + D - E) = "));
+        EXPECT_THAT(mensagens_.ListaRejeicoes[1],
+                    HasSubstr("Apurado(53): R$ 100,00(B). Diferença : A - (B - C + D - E) = "));
     } else {
         EXPECT_EQ(mensagens_.ListaRejeicoes.size(), 1u);
     }

@@ -100,8 +100,8 @@ class Coluna126Test : public FechamentoDeclaracaoTest, public testing::WithParam
 TEST_P(Coluna126Test, QuantidadeDeRegistros90DeveSerNumerica) {
     auto linhas = DeclaracaoMensal().Linhas();
     linhas.back().back() = GetParam().conteudo;
-    const std::string rejeicao = std::string("REJEIÇÃO (Reg 90 - Totalização do arquivo) Campo 'Número de registros tipo "
-                                             "90' não possui um valor numérico válido: '") +
+    const std::string rejeicao = std::string("REJEIÇÃO (Reg 90 - Totalização do arquivo) Campo 'Número de "
+                                             "registros tipo 90' não possui um valor numérico válido: '") +
                                  GetParam().conteudo + "'";
 
     const int resultado = Criticar(Arquivo(linhas));
@@ -203,13 +203,15 @@ const std::string k8806 = "REJEIÇÃO: Não Existe Registro 8806 (Dados Anuais)"
 const std::string kCreditoEpp = "REJEIÇÃO (Reg.8804): Não Existe Registro com Informações Crédito - EPP.";
 const std::string k8815e8816Epp = "REJEIÇÃO (Reg.8804): Não informar registros 8815 e 8816 em GIM EPP!";
 const std::string k8815e8816Normal = "REJEIÇÃO (Reg.8804): Empresa NORMAL deve informar Registros 8815 e 8816.";
-const std::string kSimples = "REJEIÇÃO: Existem registros 88 que não são os permitidos na declaração do Simples Nacional.";
+const std::string kSimples =
+    "REJEIÇÃO: Existem registros 88 que não são os permitidos na declaração do Simples Nacional.";
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, RegistrosExigidosTest,
     testing::Values(
         // A sub-type without rules of its own: the GIM is only this line.
-        CasoExigidos{"mensal_sem_registros_principais", false, {Gim88("07", {})}, {k8801, k8802, k8804, k8805}, {k8806}},
+        CasoExigidos{
+            "mensal_sem_registros_principais", false, {Gim88("07", {})}, {k8801, k8802, k8804, k8805}, {k8806}},
         CasoExigidos{"dados_anuais_sem_8806", true, {Gim88("07", {})}, {k8804, k8805, k8806}, {k8801, k8802}},
         CasoExigidos{"normal_sem_8815",
                      false,
@@ -258,10 +260,11 @@ TEST_F(FechamentoDeclaracaoTest, Registro50SemSeu54EhAdvertidoEContadoNoRelatori
     std::erase(linhas, nota2);
 
     EXPECT_EQ(Criticar(Arquivo(linhas)), 0) << Relatorio();
-    EXPECT_THAT(Relatorio(), HasSubstr("TOTAL DE ADVERTÊNCIAS ENCONTRADAS: 1\r\n"
-                                       "ADVERTÊNCIAS DO REGISTRO 50(NF) SEM 54 (PRODUTO) E 75(CÓDIGO DO PRODUTO): 1\r\n"));
-    EXPECT_THAT(Relatorio(), HasSubstr("A pendência está localizada na linha 4 do arquivo e o critério para a pesquisa do "
-                                       "54 foi: CNPJ '11222333000181', NF '000002', modelo '55', série '1  ', CFOP "
+    EXPECT_THAT(Relatorio(),
+                HasSubstr("TOTAL DE ADVERTÊNCIAS ENCONTRADAS: 1\r\n"
+                          "ADVERTÊNCIAS DO REGISTRO 50(NF) SEM 54 (PRODUTO) E 75(CÓDIGO DO PRODUTO): 1\r\n"));
+    EXPECT_THAT(Relatorio(), HasSubstr("A pendência está localizada na linha 4 do arquivo e o critério para a pesquisa "
+                                       "do 54 foi: CNPJ '11222333000181', NF '000002', modelo '55', série '1  ', CFOP "
                                        "'5102', alíquota '1700'."));
 }
 
@@ -273,14 +276,31 @@ TEST_F(FechamentoDeclaracaoTest, SemNenhumRegistro54NaoHaPendenciaNemContagem) {
     EXPECT_THAT(Relatorio(), Not(HasSubstr("SEM 54")));
 }
 
-TEST_F(FechamentoDeclaracaoTest, ErroDeCampoDoRegistro88EhRelatadoUmaVez) {
-    DeclaracaoMensal declaracao;
-    auto linhas = declaracao.Linhas();
-    LinhaDe(linhas, "8801")[25] = 'A';  // Crédito por Entradas
+// The errors the GIM record set collected: reported by the branch of the sub-type (8801) or, for the others, by
+// record 90; never twice.
+struct CasoErro88 {
+    const char* nome;
+    const char* prefixo;
+    void (*alterar)(std::string& linha);
+    const char* erro;
+};
 
+class ErrosDoConjunto88Test : public FechamentoDeclaracaoTest, public testing::WithParamInterface<CasoErro88> {};
+
+TEST_P(ErrosDoConjunto88Test, CadaErroEhRelatadoUmaVez) {
+    auto linhas = DeclaracaoMensal().Linhas();
+    GetParam().alterar(LinhaDe(linhas, GetParam().prefixo));
     EXPECT_EQ(Criticar(Arquivo(linhas)), 2);
-    EXPECT_EQ(Ocorrencias(Relatorio(), "REJEICAO (REG.8801): Campo: Crédito por Entradas - Erro: "), 1u) << Relatorio();
+    EXPECT_EQ(Ocorrencias(Relatorio(), GetParam().erro), 1u) << Relatorio();
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ErrosDoConjunto88Test,
+    testing::Values(CasoErro88{"campo_do_8801", "8801", [](std::string& linha) { linha[25] = 'A'; },
+                               "REJEICAO (REG.8801): Campo: Crédito por Entradas - Erro: "},
+                    CasoErro88{"8805_curto", "8805", [](std::string& linha) { linha.resize(100); },
+                               "(Registro 8805) Linha de tamanho 100, menor que o tamanho mínimo aceitável (116)!"}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
 
 // Records 53 withhold 100.00 of ST on Anexo V; 8802 declares 60.00 in field 12. Without 8821, the FUNCEP on ST
 // outputs of 8816 field 4 counts against the difference.

@@ -20,7 +20,8 @@ std::string PeriodoComHifen(const std::string& periodo) {
 
 std::string LinhaDeErro(const ErroRegistro& erro) {
     if (erro.Campo == nullptr) return erro.Texto;
-    return Formatar("REJEICAO (REG.%s): Campo: %s - Erro: %s.", {erro.Texto, erro.Campo->Descricao(), erro.Campo->Erro()});
+    return Formatar("REJEICAO (REG.%s): Campo: %s - Erro: %s.",
+                    {erro.Texto, erro.Campo->Descricao(), erro.Campo->Erro()});
 }
 
 }  // namespace
