@@ -13,12 +13,12 @@
 namespace zq {
 
 struct ValoresSubstituicao {
-    Moeda diferenca;       // ST on internal outputs of the records 53 less 8802 fields 12 and 13
-    Moeda funcep;          // 8816 field 4
-    Moeda campo12;         // 8802, ST Anexo V
-    Moeda campo13;         // 8802, ST withheld at source
-    Moeda anexoV;          // records 53, ST Anexo V
-    Moeda saidasInternas;  // records 53, all ST on internal outputs
+    Moeda diferenca{};       // ST on internal outputs of the records 53 less 8802 fields 12 and 13
+    Moeda funcep{};          // 8816 field 4
+    Moeda campo12{};         // 8802, ST Anexo V
+    Moeda campo13{};         // 8802, ST withheld at source
+    Moeda anexoV{};          // records 53, ST Anexo V
+    Moeda saidasInternas{};  // records 53, all ST on internal outputs
 };
 
 class ConciliacaoSubstituicao {
