@@ -12,7 +12,7 @@
 #include <numeric>
 #include <string>
 
-#include "record-model/Controle54.h"
+#include "record-model/totais/Controle54.h"
 
 namespace {
 

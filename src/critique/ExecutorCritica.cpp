@@ -12,7 +12,7 @@
 #include "critique/Relatorio.h"
 #include "critique/VersaoValidador.h"
 #include "platform/Plataforma.h"
-#include "record-model/Formatador.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 namespace {

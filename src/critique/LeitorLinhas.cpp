@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "record-model/Formatador.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 namespace {

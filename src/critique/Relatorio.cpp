@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "record-model/Formatador.h"
-#include "record-model/Texto.h"
+#include "record-model/comum/Formatador.h"
+#include "record-model/comum/Texto.h"
 
 namespace zq {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "critique/EnderecoSite.h"
 #include "platform/Plataforma.h"
-#include "record-model/Formatador.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "gim-records/Regs88.h"
-#include "record-model/ArqSintegraLeitura.h"
+#include "record-model/arquivos/ArqSintegraLeitura.h"
 
 namespace zq {
 

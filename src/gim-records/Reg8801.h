@@ -2,8 +2,8 @@
 // Record 8801: the credits side of the monthly ICMS assessment of a normal-regime taxpayer.
 
 #include "gim-records/RegGimCabecalho.h"
-#include "record-model/CampoSintegra.h"
-#include "record-model/Moeda.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/comum/Moeda.h"
 
 namespace zq {
 

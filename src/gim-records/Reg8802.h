@@ -3,8 +3,8 @@
 // substitution (ST) of the period.
 
 #include "gim-records/RegGimCabecalho.h"
-#include "record-model/CampoSintegra.h"
-#include "record-model/Moeda.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/comum/Moeda.h"
 
 namespace zq {
 

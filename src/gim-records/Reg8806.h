@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "record-model/CampoSintegra.h"
-#include "record-model/CamposRegistro.h"
-#include "record-model/Moeda.h"
-#include "record-model/RegSintegra.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/campos/CamposRegistro.h"
+#include "record-model/comum/Moeda.h"
+#include "record-model/campos/RegSintegra.h"
 
 namespace zq {
 

@@ -1,6 +1,6 @@
 #include "gim-records/Reg8815.h"
 
-#include "record-model/Texto.h"
+#include "record-model/comum/Texto.h"
 
 namespace zq {
 

@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-#include "record-model/CampoSintegra.h"
-#include "record-model/Moeda.h"
-#include "record-model/RegSintegra.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/comum/Moeda.h"
+#include "record-model/campos/RegSintegra.h"
 
 namespace zq {
 

@@ -1,9 +1,9 @@
 #pragma once
 // Record 8816: the contributions to the state's poverty fund (FUNCEP) added to the ICMS of the period.
 
-#include "record-model/CampoSintegra.h"
-#include "record-model/Moeda.h"
-#include "record-model/RegSintegra.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/comum/Moeda.h"
+#include "record-model/campos/RegSintegra.h"
 
 namespace zq {
 

@@ -1,9 +1,9 @@
 #pragma once
 // Record 8817: the assessment of a small enterprise under the later rule ("GIM EPP-MP 37/06").
 
-#include "record-model/CampoSintegra.h"
-#include "record-model/Moeda.h"
-#include "record-model/RegSintegra.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/comum/Moeda.h"
+#include "record-model/campos/RegSintegra.h"
 
 namespace zq {
 

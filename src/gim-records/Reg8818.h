@@ -4,8 +4,8 @@
 #include <string>
 
 #include "gim-records/RegGimCabecalho.h"
-#include "record-model/CampoSintegra.h"
-#include "record-model/Moeda.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/comum/Moeda.h"
 
 namespace zq {
 

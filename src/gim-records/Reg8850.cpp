@@ -1,8 +1,8 @@
 #include "gim-records/Reg8850.h"
 
-#include "record-model/Conversoes.h"
-#include "record-model/DigitosVerificadores.h"
-#include "record-model/Formatador.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/DigitosVerificadores.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 

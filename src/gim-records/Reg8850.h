@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "record-model/CampoSintegra.h"
-#include "record-model/CamposRegistro.h"
-#include "record-model/Cfop.h"
-#include "record-model/RegSintegra.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/campos/CamposRegistro.h"
+#include "record-model/campos/Cfop.h"
+#include "record-model/campos/RegSintegra.h"
 
 namespace zq {
 

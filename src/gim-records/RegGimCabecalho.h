@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "record-model/CamposRegistro.h"
-#include "record-model/RegSintegra.h"
+#include "record-model/campos/CamposRegistro.h"
+#include "record-model/campos/RegSintegra.h"
 
 namespace zq {
 

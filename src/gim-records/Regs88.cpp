@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "record-model/Conversoes.h"
-#include "record-model/Formatador.h"
-#include "record-model/Periodos.h"
-#include "record-model/Texto.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/Formatador.h"
+#include "record-model/comum/Periodos.h"
+#include "record-model/comum/Texto.h"
 
 namespace zq {
 namespace {

@@ -18,9 +18,9 @@
 #include "gim-records/Reg8817.h"
 #include "gim-records/Reg8818.h"
 #include "gim-records/Reg8850.h"
-#include "record-model/Moeda.h"
-#include "record-model/Reg10.h"
-#include "record-model/RegSintegra.h"
+#include "record-model/comum/Moeda.h"
+#include "record-model/registros/Reg10.h"
+#include "record-model/campos/RegSintegra.h"
 
 namespace zq {
 

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "critique/totais/ProcReg50.h"
-#include "record-model/Reg50.h"
+#include "record-model/registros/Reg50.h"
 #include "support/Registros50a76.h"
 
 namespace zq::teste {

@@ -211,8 +211,12 @@ class Registro76Test : public DeclaracaoHostTest, public testing::WithParamInter
 
 TEST_P(Registro76Test, Relatorio) {
     const std::string relatorio = CriticarDeclaracao({GetParam().nota.Linha()});
-    if (!GetParam().esperado.empty()) EXPECT_THAT(relatorio, HasSubstr(GetParam().esperado));
-    if (!GetParam().ausente.empty()) EXPECT_THAT(relatorio, Not(HasSubstr(GetParam().ausente)));
+    if (!GetParam().esperado.empty()) {
+        EXPECT_THAT(relatorio, HasSubstr(GetParam().esperado));
+    }
+    if (!GetParam().ausente.empty()) {
+        EXPECT_THAT(relatorio, Not(HasSubstr(GetParam().ausente)));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

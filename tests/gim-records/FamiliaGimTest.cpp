@@ -19,7 +19,7 @@
 #include "gim-records/Reg8817.h"
 #include "gim-records/Reg8818.h"
 #include "gim-records/Reg8850.h"
-#include "record-model/CampoSintegra.h"
+#include "record-model/campos/CampoSintegra.h"
 
 namespace zq {
 namespace {

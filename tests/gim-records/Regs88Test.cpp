@@ -9,7 +9,7 @@
 #include "gim-records/LinhasGim.h"
 #include "support/Sintegra.h"
 #include "platform/Relogio.h"
-#include "record-model/CampoSintegra.h"
+#include "record-model/campos/CampoSintegra.h"
 
 namespace zq {
 namespace {

@@ -1,15 +1,15 @@
-#include "record-model/Acumulados.h"
+#include "record-model/totais/Acumulados.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/Relogio.h"
-#include "record-model/AcumReg53.h"
-#include "record-model/Reg50.h"
-#include "record-model/Reg53.h"
-#include "record-model/Reg60A.h"
-#include "record-model/Reg61.h"
-#include "record-model/Reg70.h"
-#include "record-model/Reg76.h"
+#include "record-model/totais/AcumReg53.h"
+#include "record-model/registros/Reg50.h"
+#include "record-model/registros/Reg53.h"
+#include "record-model/registros/Reg60A.h"
+#include "record-model/registros/Reg61.h"
+#include "record-model/registros/Reg70.h"
+#include "record-model/registros/Reg76.h"
 
 namespace zq {
 namespace {

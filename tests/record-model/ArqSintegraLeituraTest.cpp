@@ -1,4 +1,4 @@
-#include "record-model/ArqSintegraLeitura.h"
+#include "record-model/arquivos/ArqSintegraLeitura.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "platform/Plataforma.h"
-#include "record-model/Conversoes.h"
+#include "record-model/campos/Conversoes.h"
 #include "support/PastaTeste.h"
 #include "support/LeituraEmPasta.h"
 #include "support/Sintegra.h"

@@ -1,4 +1,4 @@
-#include "record-model/ArqTextoLeitura.h"
+#include "record-model/arquivos/ArqTextoLeitura.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "record-model/Arquivos.h"
+#include "record-model/arquivos/Arquivos.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "record-model/Cfop.h"
+#include "record-model/campos/Cfop.h"
 
 #include <gtest/gtest.h>
 

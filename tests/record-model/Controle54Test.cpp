@@ -1,11 +1,11 @@
-#include "record-model/Controle54.h"
+#include "record-model/totais/Controle54.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
-#include "record-model/Conversoes.h"
+#include "record-model/campos/Conversoes.h"
 
 namespace zq {
 namespace {

@@ -1,4 +1,4 @@
-#include "record-model/Conversoes.h"
+#include "record-model/campos/Conversoes.h"
 
 #include <gtest/gtest.h>
 

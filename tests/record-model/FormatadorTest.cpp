@@ -1,4 +1,4 @@
-#include "record-model/Formatador.h"
+#include "record-model/comum/Formatador.h"
 
 #include <gtest/gtest.h>
 

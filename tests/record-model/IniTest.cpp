@@ -1,9 +1,9 @@
-#include "record-model/Ini.h"
+#include "record-model/arquivos/Ini.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/Plataforma.h"
-#include "record-model/Arquivos.h"
+#include "record-model/arquivos/Arquivos.h"
 #include "support/PastaTeste.h"
 
 namespace zq {

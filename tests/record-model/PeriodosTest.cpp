@@ -1,9 +1,9 @@
-#include "record-model/Periodos.h"
+#include "record-model/comum/Periodos.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/Relogio.h"
-#include "record-model/Excecao.h"
+#include "record-model/comum/Excecao.h"
 
 namespace zq {
 namespace {

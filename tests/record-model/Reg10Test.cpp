@@ -1,10 +1,10 @@
-#include "record-model/Reg10.h"
+#include "record-model/registros/Reg10.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/Relogio.h"
-#include "record-model/Conversoes.h"
-#include "record-model/Reg11.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/registros/Reg11.h"
 
 namespace zq {
 namespace {

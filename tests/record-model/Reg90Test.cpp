@@ -1,9 +1,9 @@
-#include "record-model/Reg90.h"
+#include "record-model/registros/Reg90.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "record-model/Excecao.h"
+#include "record-model/comum/Excecao.h"
 
 namespace zq {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "record-model/Conversoes.h"
-#include "record-model/Reg50.h"
-#include "record-model/Reg53.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/registros/Reg50.h"
+#include "record-model/registros/Reg53.h"
 
 namespace zq {
 namespace {

@@ -1,9 +1,9 @@
-#include "record-model/RegSintegra.h"
+#include "record-model/campos/RegSintegra.h"
 
 #include <gtest/gtest.h>
 
-#include "record-model/CampoSintegra.h"
-#include "record-model/CamposRegistro.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/campos/CamposRegistro.h"
 
 namespace zq {
 namespace {

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "record-model/CampoSintegra.h"
-#include "record-model/Conversoes.h"
-#include "record-model/Reg55.h"
-#include "record-model/Reg60A.h"
-#include "record-model/Reg61.h"
-#include "record-model/Reg61R.h"
-#include "record-model/Reg70.h"
-#include "record-model/Reg71.h"
-#include "record-model/Reg76.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/registros/Reg55.h"
+#include "record-model/registros/Reg60A.h"
+#include "record-model/registros/Reg61.h"
+#include "record-model/registros/Reg61R.h"
+#include "record-model/registros/Reg70.h"
+#include "record-model/registros/Reg71.h"
+#include "record-model/registros/Reg76.h"
 
 namespace zq {
 namespace {

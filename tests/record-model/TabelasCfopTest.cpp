@@ -1,8 +1,8 @@
-#include "record-model/TabelasCfop.h"
+#include "record-model/totais/TabelasCfop.h"
 
 #include <gtest/gtest.h>
 
-#include "record-model/Cfop.h"
+#include "record-model/campos/Cfop.h"
 
 namespace zq {
 namespace {

@@ -1,8 +1,8 @@
-#include "record-model/Texto.h"
+#include "record-model/comum/Texto.h"
 
 #include <gtest/gtest.h>
 
-#include "record-model/Excecao.h"
+#include "record-model/comum/Excecao.h"
 
 namespace zq {
 namespace {

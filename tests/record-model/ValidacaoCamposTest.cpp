@@ -1,4 +1,4 @@
-#include "record-model/ValidacaoCampos.h"
+#include "record-model/campos/ValidacaoCampos.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "record-model/Zip.h"
+#include "record-model/arquivos/Zip.h"
 
 #include <zip.h>
 
@@ -11,7 +11,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Plataforma.h"
-#include "record-model/Interacao.h"
+#include "record-model/arquivos/Interacao.h"
 #include "support/PastaTeste.h"
 
 namespace zq {

@@ -1,6 +1,6 @@
 #include "critique/declaracao/Complementos.h"
 
-#include "record-model/Formatador.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "critique/MensagensCritica.h"
-#include "record-model/Moeda.h"
+#include "record-model/comum/Moeda.h"
 
 namespace zq {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "record-model/Moeda.h"
+#include "record-model/comum/Moeda.h"
 
 namespace zq {
 

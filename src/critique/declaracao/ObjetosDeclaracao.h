@@ -6,10 +6,10 @@
 #include "critique/totais/ProcReg50.h"
 #include "critique/totais/VlrRegistros.h"
 #include "gim-records/Regs88.h"
-#include "record-model/AcumReg53.h"
-#include "record-model/Acumulados.h"
-#include "record-model/Controle54.h"
-#include "record-model/Reg10.h"
+#include "record-model/totais/AcumReg53.h"
+#include "record-model/totais/Acumulados.h"
+#include "record-model/totais/Controle54.h"
+#include "record-model/registros/Reg10.h"
 
 namespace zq {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "record-model/Formatador.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 namespace {

@@ -3,7 +3,7 @@
 #include "critique/fechamento/LeituraSegura.h"
 #include "critique/handlers/registros88/Ramo88.h"
 #include "critique/totais/FechamentoEcf.h"
-#include "record-model/Formatador.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "record-model/Excecao.h"
-#include "record-model/Moeda.h"
+#include "record-model/comum/Excecao.h"
+#include "record-model/comum/Moeda.h"
 
 namespace zq {
 

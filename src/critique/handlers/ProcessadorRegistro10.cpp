@@ -6,10 +6,10 @@
 #include "critique/EnderecoSite.h"
 #include "platform/Plataforma.h"
 #include "platform/Relogio.h"
-#include "record-model/Conversoes.h"
-#include "record-model/Formatador.h"
-#include "record-model/NumeroOuZero.h"
-#include "record-model/Texto.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/Formatador.h"
+#include "record-model/campos/NumeroOuZero.h"
+#include "record-model/comum/Texto.h"
 
 namespace zq {
 namespace {

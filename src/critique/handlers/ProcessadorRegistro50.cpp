@@ -1,8 +1,8 @@
 #include "critique/handlers/ProcessadorRegistro50.h"
 
 #include "critique/totais/CalculosCritica.h"
-#include "record-model/Conversoes.h"
-#include "record-model/Formatador.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 

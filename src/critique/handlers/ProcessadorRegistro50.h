@@ -2,7 +2,7 @@
 
 #include "critique/ProcessadorRegistro.h"
 #include "critique/declaracao/ObjetosDeclaracao.h"
-#include "record-model/Reg50.h"
+#include "record-model/registros/Reg50.h"
 
 namespace zq {
 

@@ -1,9 +1,9 @@
 #include "critique/handlers/ProcessadorRegistro53.h"
 
 #include "critique/totais/CalculosCritica.h"
-#include "record-model/Conversoes.h"
-#include "record-model/Formatador.h"
-#include "record-model/NumeroOuZero.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/Formatador.h"
+#include "record-model/campos/NumeroOuZero.h"
 
 namespace zq {
 

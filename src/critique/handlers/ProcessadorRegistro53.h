@@ -2,7 +2,7 @@
 
 #include "critique/ProcessadorRegistro.h"
 #include "critique/declaracao/ObjetosDeclaracao.h"
-#include "record-model/Reg53.h"
+#include "record-model/registros/Reg53.h"
 
 namespace zq {
 

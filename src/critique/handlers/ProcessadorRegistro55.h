@@ -1,7 +1,7 @@
 #pragma once
 
 #include "critique/ProcessadorRegistro.h"
-#include "record-model/Reg55.h"
+#include "record-model/registros/Reg55.h"
 
 namespace zq {
 

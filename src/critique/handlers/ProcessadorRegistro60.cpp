@@ -4,8 +4,8 @@
 
 #include "critique/totais/CalculosCritica.h"
 #include "critique/totais/FechamentoEcf.h"
-#include "record-model/Conversoes.h"
-#include "record-model/Texto.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/Texto.h"
 
 namespace zq {
 namespace {

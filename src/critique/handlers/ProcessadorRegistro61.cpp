@@ -1,8 +1,8 @@
 #include "critique/handlers/ProcessadorRegistro61.h"
 
 #include "critique/totais/CalculosCritica.h"
-#include "record-model/Formatador.h"
-#include "record-model/Texto.h"
+#include "record-model/comum/Formatador.h"
+#include "record-model/comum/Texto.h"
 
 namespace zq {
 namespace {

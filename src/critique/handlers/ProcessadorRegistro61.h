@@ -2,8 +2,8 @@
 
 #include "critique/ProcessadorRegistro.h"
 #include "critique/declaracao/ObjetosDeclaracao.h"
-#include "record-model/Reg61.h"
-#include "record-model/Reg61R.h"
+#include "record-model/registros/Reg61.h"
+#include "record-model/registros/Reg61R.h"
 
 namespace zq {
 

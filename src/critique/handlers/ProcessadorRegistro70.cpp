@@ -2,8 +2,8 @@
 
 #include "critique/totais/CalculosCritica.h"
 #include "critique/totais/DiferencaValores.h"
-#include "record-model/Conversoes.h"
-#include "record-model/Formatador.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "critique/ProcessadorRegistro.h"
 #include "critique/declaracao/ObjetosDeclaracao.h"
-#include "record-model/Reg70.h"
+#include "record-model/registros/Reg70.h"
 
 namespace zq {
 

@@ -1,7 +1,7 @@
 #include "critique/handlers/ProcessadorRegistro71.h"
 
-#include "record-model/CampoSintegra.h"
-#include "record-model/Formatador.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "critique/ProcessadorRegistro.h"
-#include "record-model/Reg71.h"
+#include "record-model/registros/Reg71.h"
 
 namespace zq {
 

@@ -2,9 +2,9 @@
 
 #include "critique/totais/CalculosCritica.h"
 #include "critique/totais/DiferencaValores.h"
-#include "record-model/Conversoes.h"
-#include "record-model/DigitosVerificadores.h"
-#include "record-model/Texto.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/DigitosVerificadores.h"
+#include "record-model/comum/Texto.h"
 
 namespace zq {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "critique/ProcessadorRegistro.h"
 #include "critique/declaracao/ObjetosDeclaracao.h"
-#include "record-model/Reg76.h"
+#include "record-model/registros/Reg76.h"
 
 namespace zq {
 

@@ -5,9 +5,9 @@
 
 #include "critique/handlers/registros88/Ramos88.h"
 #include "critique/handlers/registros88/RamosDetalhe88.h"
-#include "record-model/Conversoes.h"
-#include "record-model/Formatador.h"
-#include "record-model/Texto.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/Formatador.h"
+#include "record-model/comum/Texto.h"
 
 namespace zq {
 namespace {

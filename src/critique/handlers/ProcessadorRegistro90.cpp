@@ -6,9 +6,9 @@
 
 #include "critique/fechamento/ConciliacaoSubstituicao.h"
 #include "critique/fechamento/LeituraSegura.h"
-#include "record-model/CampoSintegra.h"
-#include "record-model/Formatador.h"
-#include "record-model/ValidacaoCampos.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/comum/Formatador.h"
+#include "record-model/campos/ValidacaoCampos.h"
 
 namespace zq {
 namespace {

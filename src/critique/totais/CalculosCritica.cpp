@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "record-model/Formatador.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "record-model/Moeda.h"
+#include "record-model/comum/Moeda.h"
 
 namespace zq {
 

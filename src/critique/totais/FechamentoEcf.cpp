@@ -1,6 +1,6 @@
 #include "critique/totais/FechamentoEcf.h"
 
-#include "record-model/Formatador.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 

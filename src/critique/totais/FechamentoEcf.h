@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "critique/declaracao/EstadoDeclaracao.h"
-#include "record-model/Moeda.h"
+#include "record-model/comum/Moeda.h"
 
 namespace zq {
 

@@ -6,11 +6,11 @@
 
 #include "critique/totais/CalculosCritica.h"
 #include "critique/totais/DiferencaValores.h"
-#include "record-model/Conversoes.h"
-#include "record-model/DigitosVerificadores.h"
-#include "record-model/Formatador.h"
-#include "record-model/Reg50.h"
-#include "record-model/TabelasCfop.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/DigitosVerificadores.h"
+#include "record-model/comum/Formatador.h"
+#include "record-model/registros/Reg50.h"
+#include "record-model/totais/TabelasCfop.h"
 
 namespace zq {
 namespace {

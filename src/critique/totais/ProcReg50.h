@@ -11,7 +11,7 @@
 
 #include "critique/MensagensCritica.h"
 #include "critique/declaracao/Complementos.h"
-#include "record-model/Moeda.h"
+#include "record-model/comum/Moeda.h"
 
 namespace zq {
 

@@ -2,7 +2,7 @@
 // The output values of the national records of a declaration, compared at
 // record 90 with the values of the GIM.
 
-#include "record-model/Moeda.h"
+#include "record-model/comum/Moeda.h"
 
 namespace zq {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "record-model/CampoSintegra.h"
-#include "record-model/Conversoes.h"
-#include "record-model/Formatador.h"
-#include "record-model/Texto.h"
+#include "record-model/campos/CampoSintegra.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/Formatador.h"
+#include "record-model/comum/Texto.h"
 
 namespace zq {
 

@@ -9,7 +9,7 @@
 
 #include "critique/ContextoCritica.h"
 #include "critique/declaracao/ObjetosDeclaracao.h"
-#include "record-model/RegSintegra.h"
+#include "record-model/campos/RegSintegra.h"
 
 namespace zq {
 

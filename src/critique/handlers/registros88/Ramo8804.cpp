@@ -1,8 +1,8 @@
 #include "critique/handlers/registros88/Ramos88.h"
 
-#include "record-model/Conversoes.h"
-#include "record-model/Formatador.h"
-#include "record-model/ValidacaoCampos.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/Formatador.h"
+#include "record-model/campos/ValidacaoCampos.h"
 
 namespace zq {
 namespace {

@@ -1,9 +1,9 @@
 #include "critique/handlers/registros88/Ramos88.h"
 
-#include "record-model/Conversoes.h"
-#include "record-model/DigitosVerificadores.h"
-#include "record-model/Formatador.h"
-#include "record-model/Texto.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/DigitosVerificadores.h"
+#include "record-model/comum/Formatador.h"
+#include "record-model/comum/Texto.h"
 
 namespace zq {
 namespace {

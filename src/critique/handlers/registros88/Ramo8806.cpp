@@ -3,9 +3,9 @@
 #include <array>
 
 #include "platform/Relogio.h"
-#include "record-model/Conversoes.h"
-#include "record-model/Formatador.h"
-#include "record-model/ValidacaoCampos.h"
+#include "record-model/campos/Conversoes.h"
+#include "record-model/comum/Formatador.h"
+#include "record-model/campos/ValidacaoCampos.h"
 
 namespace zq {
 namespace {

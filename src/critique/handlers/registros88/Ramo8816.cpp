@@ -1,6 +1,6 @@
 #include "critique/handlers/registros88/Ramos88.h"
 
-#include "record-model/Formatador.h"
+#include "record-model/comum/Formatador.h"
 
 namespace zq {
 namespace {
