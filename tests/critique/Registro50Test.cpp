@@ -8,37 +8,19 @@ namespace zq::teste {
 namespace {
 
 using testing::HasSubstr;
-using testing::Not;
 
-struct CasoNota {
-    const char* nome;
-    Registro50 nota;
-    std::string esperado;  // empty: the text of `ausente` must not appear
-    std::string ausente;
-};
+using CasoNota = CasoRegistro<Registro50>;
 
-Registro50 Com(void (*ajuste)(Registro50&)) {
-    Registro50 nota;
-    ajuste(nota);
-    return nota;
-}
+Registro50 Com(void (*ajuste)(Registro50&)) { return Ajustado(ajuste); }
 
 const std::string kIcmsInterno = "na operação dentro do estado está diferente";
 const std::string kIcmsInterestadual = "na operação interestadual/exterior é superior";
 const std::string kGrupo = "é um CFOP de grupo.";
 const std::string kValores = "ValorContabil";
 
-class Registro50Test : public DeclaracaoHostTest, public testing::WithParamInterface<CasoNota> {};
+class Registro50Test : public RegistroNaDeclaracaoTest<Registro50> {};
 
-TEST_P(Registro50Test, Relatorio) {
-    const std::string relatorio = CriticarDeclaracao({GetParam().nota.Linha()});
-    if (!GetParam().esperado.empty()) {
-        EXPECT_THAT(relatorio, HasSubstr(GetParam().esperado));
-    }
-    if (!GetParam().ausente.empty()) {
-        EXPECT_THAT(relatorio, Not(HasSubstr(GetParam().ausente)));
-    }
-}
+TEST_P(Registro50Test, Relatorio) { ConferirRelatorio(); }
 
 INSTANTIATE_TEST_SUITE_P(
     Icms, Registro50Test,

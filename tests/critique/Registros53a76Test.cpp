@@ -194,30 +194,13 @@ TEST_F(DeclaracaoHostTest, Registro76NoConvenioAntigoRejeitaCadaNotaNormalOuExte
     EXPECT_EQ(Ocorrencias(relatorio, "REJEIÇÃO: Reg 76: Código do Convênio Inválido!\r\n"), 2u);
 }
 
-struct CasoRegistro76 {
-    const char* nome;
-    Registro76 nota;
-    std::string esperado;
-    std::string ausente;
-};
+using CasoRegistro76 = CasoRegistro<Registro76>;
 
-Registro76 Nota76(void (*ajuste)(Registro76&)) {
-    Registro76 nota;
-    ajuste(nota);
-    return nota;
-}
+Registro76 Nota76(void (*ajuste)(Registro76&)) { return Ajustado(ajuste); }
 
-class Registro76Test : public DeclaracaoHostTest, public testing::WithParamInterface<CasoRegistro76> {};
+class Registro76Test : public RegistroNaDeclaracaoTest<Registro76> {};
 
-TEST_P(Registro76Test, Relatorio) {
-    const std::string relatorio = CriticarDeclaracao({GetParam().nota.Linha()});
-    if (!GetParam().esperado.empty()) {
-        EXPECT_THAT(relatorio, HasSubstr(GetParam().esperado));
-    }
-    if (!GetParam().ausente.empty()) {
-        EXPECT_THAT(relatorio, Not(HasSubstr(GetParam().ausente)));
-    }
-}
+TEST_P(Registro76Test, Relatorio) { ConferirRelatorio(); }
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, Registro76Test,

@@ -67,4 +67,38 @@ private:
     ExecucaoHost execucao_;
 };
 
+// A table case of one national record in a declaration: the report must hold
+// `esperado` and must not hold `ausente` (an empty text is not checked).
+template <class Registro>
+struct CasoRegistro {
+    const char* nome;
+    Registro registro;
+    std::string esperado;
+    std::string ausente;
+};
+
+// A record of default values changed by `ajuste`.
+template <class Registro>
+Registro Ajustado(void (*ajuste)(Registro&)) {
+    Registro registro;
+    ajuste(registro);
+    return registro;
+}
+
+template <class Registro>
+class RegistroNaDeclaracaoTest : public DeclaracaoHostTest,
+                                 public testing::WithParamInterface<CasoRegistro<Registro>> {
+protected:
+    void ConferirRelatorio() {
+        const auto& caso = this->GetParam();
+        const std::string relatorio = CriticarDeclaracao({caso.registro.Linha()});
+        if (!caso.esperado.empty()) {
+            EXPECT_THAT(relatorio, testing::HasSubstr(caso.esperado));
+        }
+        if (!caso.ausente.empty()) {
+            EXPECT_THAT(relatorio, testing::Not(testing::HasSubstr(caso.ausente)));
+        }
+    }
+};
+
 }  // namespace zq::teste
