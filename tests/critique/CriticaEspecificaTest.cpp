@@ -169,5 +169,20 @@ TEST_F(CriticaEspecificaTest, PastaDoRelatorioSomenteLeituraNaoDerrubaOHost) {
     ::chmod(pastaFechada.c_str(), 0755);
 }
 
+// Files written by another program, of another state: the critique ends them
+// with its report.
+class ArquivoExternoTest : public CriticaEspecificaTest, public testing::WithParamInterface<const char*> {};
+
+TEST_P(ArquivoExternoTest, TerminaComRelatorioDeOutroEstado) {
+    const auto arquivo = std::filesystem::path(__FILE__).parent_path().parent_path() / "record-model" / "dados" /
+                         GetParam();
+    const auto execucao = CriticarComHost(arquivo, relatorio_);
+    EXPECT_EQ(execucao.resultado, 2);
+    EXPECT_THAT(Relatorio(), HasSubstr("   001 - (Reg 10) UF diferente de 'ZQ'. Nenhuma crítica a realizar.\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Amostras, ArquivoExternoTest,
+                         testing::Values("purchases-54-75-sp.txt", "fiscal-printer-60-sp.txt"));
+
 }  // namespace
 }  // namespace zq::teste
