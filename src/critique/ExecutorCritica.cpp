@@ -12,7 +12,9 @@
 #include "critique/Relatorio.h"
 #include "critique/VersaoValidador.h"
 #include "platform/Plataforma.h"
+#include "record-model/campos/Conversoes.h"
 #include "record-model/comum/Formatador.h"
+#include "record-model/comum/TextoParaInteiro.h"
 
 namespace zq {
 namespace {
@@ -25,30 +27,8 @@ constexpr const char* kArquivoBiblioteca = "libMorvanta.so";
 
 constexpr std::size_t kTamanhoLinha = 126;
 
-std::string_view Colunas(const std::string& linha, std::size_t inicio, std::size_t largura) {
-    return inicio - 1 < linha.size() ? std::string_view(linha).substr(inicio - 1, largura) : std::string_view();
-}
-
-// Characters 1-2 as a decimal integer: leading blanks and a sign are accepted,
-// anything else is an error.
-int TipoDoRegistro(const std::string& linha) {
-    const std::string_view texto = Colunas(linha, 1, 2);
-    std::size_t i = texto.find_first_not_of(' ');
-    bool negativo = false;
-    if (i != std::string_view::npos && (texto[i] == '-' || texto[i] == '+')) negativo = texto[i++] == '-';
-    int tipo = 0;
-    bool temDigito = false;
-    for (; i != std::string_view::npos && i < texto.size(); ++i) {
-        if (texto[i] < '0' || texto[i] > '9') {
-            temDigito = false;
-            break;
-        }
-        tipo = tipo * 10 + (texto[i] - '0');
-        temDigito = true;
-    }
-    if (!temDigito) throw std::runtime_error(Formatar("'%s' não é um valor inteiro válido", {texto}));
-    return negativo ? -tipo : tipo;
-}
+// Characters 1-2 as an integer; a type that is not a number ends the pass.
+int TipoDoRegistro(const std::string& linha) { return TextoParaInteiro(Colunas(linha, 1, 2)); }
 
 bool ArquivoExiste(const std::filesystem::path& arquivo) {
     std::error_code erro;

@@ -7,22 +7,12 @@
 #include "critique/handlers/registros88/RamosDetalhe88.h"
 #include "record-model/campos/Conversoes.h"
 #include "record-model/comum/Formatador.h"
-#include "record-model/comum/Texto.h"
+#include "record-model/comum/TextoParaInteiro.h"
 
 namespace zq {
 namespace {
 
 constexpr std::size_t kTamanhoLinha = 126;
-
-// Characters 3-4 as a decimal integer (leading blanks allowed); anything else ends the pass.
-int SubtipoDaLinha(std::string_view linha) {
-    const std::string_view texto = Colunas(linha, 3, 2);
-    const std::string_view digitos = texto.substr(std::min(texto.find_first_not_of(' '), texto.size()));
-    if (!SoDigitosDecimais(digitos)) throw std::runtime_error(Formatar("'%s' não é um valor inteiro válido", {texto}));
-    int subtipo = 0;
-    for (char c : digitos) subtipo = subtipo * 10 + (c - '0');
-    return subtipo;
-}
 
 // Details of operations, meaningless without national records.
 bool ExigeMovimento(int subtipo) {
@@ -61,7 +51,7 @@ void ProcessadorRegistro88::Processar(const LinhaCritica& linha) {
                      "linha do arquivo é a de número %d.",
                      {Colunas(texto, 1, 4), linha.numero}));
     }
-    const int subtipo = SubtipoDaLinha(texto);
+    const int subtipo = TextoParaInteiro(Colunas(texto, 3, 2));  // not a number: the pass ends
     AnotarSubtipo(subtipo);
     ConferirTipoDeDeclaracao(subtipo);
 

@@ -1,4 +1,5 @@
 #include "record-model/comum/Periodos.h"
+#include "record-model/comum/TextoParaInteiro.h"
 
 #include <algorithm>
 
@@ -20,15 +21,6 @@ int ValorDigitos(std::string_view digitos) {
     int valor = 0;
     for (char c : digitos) valor = valor * 10 + (c - '0');
     return valor;
-}
-
-// A signed integer text, as the month and year parts of a period are read.
-int InteiroDe(std::string_view texto) {
-    const std::string_view digitos = !texto.empty() && (texto[0] == '-' || texto[0] == '+') ? texto.substr(1) : texto;
-    if (!SoDigitosNaoVazio(digitos) || digitos.size() > 9) {
-        throw EErroConversao(Formatar("'%s' não é um valor inteiro válido", {texto}));
-    }
-    return texto[0] == '-' ? -ValorDigitos(digitos) : ValorDigitos(digitos);
 }
 
 std::string SemEspacos(std::string_view texto) { return SubstituirTexto(texto, " ", ""); }
@@ -86,8 +78,8 @@ void ValidarPeriodo(std::string_view periodo, std::string_view maximo, std::stri
 }
 
 std::string SomarMeses(std::string_view periodo, int meses, std::string_view separador) {
-    const int mes = InteiroDe(Direita(periodo, 2));
-    const int ano = InteiroDe(Esquerda(periodo, 4));
+    const int mes = TextoParaInteiro(Direita(periodo, 2));
+    const int ano = TextoParaInteiro(Esquerda(periodo, 4));
     const int total = meses + mes;
     const int resto = total % 12;  // the sign of `total`
     const int anoFinal = ano + total / 12 - (resto <= 0 ? 1 : 0);
