@@ -30,6 +30,12 @@ constexpr std::size_t kTamanhoLinha = 126;
 // Characters 1-2 as an integer; a type that is not a number ends the pass.
 int TipoDoRegistro(const std::string& linha) { return TextoParaInteiro(Colunas(linha, 1, 2)); }
 
+// A line as the report quotes it: whole, or the part the reader kept and a mark with the line's length.
+std::string LinhaCitada(const std::string& linha, std::uint64_t tamanho) {
+    if (tamanho <= linha.size()) return linha;
+    return linha + Formatar(" [...] (linha cortada: mostrados os primeiros %d de %d caracteres)", {linha.size(), tamanho});
+}
+
 bool ArquivoExiste(const std::filesystem::path& arquivo) {
     std::error_code erro;
     return std::filesystem::exists(arquivo, erro) && !std::filesystem::is_directory(arquivo, erro);
@@ -49,7 +55,7 @@ public:
         try {
             Passar(entrada);
         } catch (const std::exception& erro) {
-            Rejeitar(erro.what());
+            Rejeitar(MensagemDe(erro));
         } catch (...) {
             Rejeitar("Erro desconhecido.");
         }
@@ -64,7 +70,7 @@ private:
         try {
             referencia = CriarReferenciaCritica();
         } catch (const std::exception& erro) {
-            throw std::runtime_error(std::string("Erro ao tentar criar o modelo de dados. Mensagem: ") + erro.what());
+            throw std::runtime_error(std::string("Erro ao tentar criar o modelo de dados. Mensagem: ") + MensagemDe(erro));
         }
         Etapa("Realizando conexão");
         referencia->Conectar();
@@ -95,11 +101,11 @@ private:
         std::string linha;
         while (leitor.Posicao() < leitor.Tamanho() && leitor.LerLinha(linha)) {
             ++numeroLinha_;
-            if (linha.size() > kTamanhoLinha) {
+            if (leitor.TamanhoLinha() > kTamanhoLinha) {
                 contexto_.mensagens.ListaRejeicoes.push_back(
                     Formatar("Foi localizado um caracter não permitido na linha %d do arquivo. \r\n     O Conteúdo da "
                              "linha segue abaixo: \r\n       '%s'",
-                             {numeroLinha_, linha}));
+                             {numeroLinha_, LinhaCitada(linha, leitor.TamanhoLinha())}));
             }
             const int tipo = TipoDoRegistro(linha);
             tipoAtual_ = tipo;

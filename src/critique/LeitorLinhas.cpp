@@ -1,5 +1,6 @@
 #include "critique/LeitorLinhas.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 #include <system_error>
@@ -32,13 +33,15 @@ bool LeitorLinhas::Encher() {
 
 bool LeitorLinhas::LerLinha(std::string& linha) {
     linha.clear();
+    tamanhoLinha_ = 0;
     if (inicio_ == fim_ && !Encher()) return false;
     while (true) {
         const char* comeco = bloco_.data() + inicio_;
         const auto disponivel = fim_ - inicio_;
         const auto* retorno = static_cast<const char*>(std::memchr(comeco, '\r', disponivel));
         const std::size_t usados = retorno ? static_cast<std::size_t>(retorno - comeco) : disponivel;
-        linha.append(comeco, usados);
+        linha.append(comeco, std::min(usados, kLimiteLinha - linha.size()));
+        tamanhoLinha_ += usados;
         inicio_ += usados;
         posicao_ += usados;
         if (retorno) {

@@ -75,7 +75,7 @@ void TRegs88::Adicionar(std::string_view linha) {
     } catch (const ERegSintegraInvalido& erro) {
         erros_.insert(erros_.end(), erro.Erros().begin(), erro.Erros().end());
     } catch (const Excecao& erro) {
-        erros_.push_back({erro.what(), nullptr});
+        erros_.push_back({erro.Mensagem(), nullptr});
     }
 }
 

@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "support/Projeto.h"
 #include "support/Host.h"
 #include "support/PastaTeste.h"
 #include "support/Sintegra.h"
@@ -90,6 +91,49 @@ TEST_F(CriticaEspecificaTest, TipoNaoNumericoParaNaLinhaComOTipoAnterior) {
                                        "- Lendo a linha '" + linha88 + "'.): 'A1' não é um valor inteiro válido\r\n"));
 }
 
+// Columns read as a number are digits only: a sign or a blank ends the pass as a format error.
+struct CasoSubtipo {
+    const char* nome;
+    std::string subtipo;
+};
+
+class SubtipoNaoNumericoTest : public CriticaEspecificaTest, public testing::WithParamInterface<CasoSubtipo> {};
+
+TEST_P(SubtipoNaoNumericoTest, EncerraAPassagemComErroDeFormato) {
+    const auto linha88 = Registro88(GetParam().subtipo);
+    const auto execucao = Criticar(Arquivo({Registro10().Linha(), linha88}));
+    EXPECT_EQ(execucao.resultado, 2);
+    EXPECT_THAT(Relatorio(), HasSubstr("   001 - Erro ao processar crítica específica (Registro 88 - Linha do arquivo: 2 "
+                                       "- Lendo a linha '" + linha88 + "'.): '" + GetParam().subtipo +
+                                       "' não é um valor inteiro válido\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, SubtipoNaoNumericoTest,
+                         testing::Values(CasoSubtipo{"menos", "-1"}, CasoSubtipo{"mais", "+1"},
+                                         CasoSubtipo{"branco_antes", " 1"}, CasoSubtipo{"branco_depois", "1 "},
+                                         CasoSubtipo{"letra", "0A"}),
+                         [](const auto& caso) { return std::string(caso.param.nome); });
+
+// A line longer than the reader keeps is quoted cut, with a mark that gives its length.
+TEST_F(CriticaEspecificaTest, LinhaEnormeECitadaCortada) {
+    const std::string longa = Registro88() + std::string(5000, 'X');
+    const auto execucao = Criticar(Arquivo({Registro10().Linha(), longa}));
+    EXPECT_EQ(execucao.resultado, 2);
+    EXPECT_THAT(Relatorio(), HasSubstr("   001 - Foi localizado um caracter não permitido na linha 2 do arquivo. \r\n"
+                                       "     O Conteúdo da linha segue abaixo: \r\n"
+                                       "       '" + longa.substr(0, 1024) +
+                                       " [...] (linha cortada: mostrados os primeiros 1024 de 5126 caracteres)'\r\n"));
+    EXPECT_THAT(Relatorio(), HasSubstr("REJEIÇÃO (Reg. 8801) : O tamanho do registro está incorreto."));
+}
+
+// Messages carry the bytes of the line as read, NUL bytes included.
+TEST_F(CriticaEspecificaTest, NuloNaLinhaNaoCortaAMensagem) {
+    const std::string tipo("A\0", 2);
+    const auto execucao = Criticar(Arquivo({Registro10().Linha(), Linha126(tipo + "Z")}));
+    EXPECT_EQ(execucao.resultado, 2);
+    EXPECT_THAT(Relatorio(), HasSubstr("'" + tipo + "' não é um valor inteiro válido\r\n"));
+}
+
 TEST_F(CriticaEspecificaTest, ValidadorObsoletoTemUmaRejeicaoENaoLeAEntrada) {
     GravarArquivo(entrada_, "");  // read, it would add the "Nenhum registro 88" error
     const auto execucao = ExecutarHost("ValidadorSintegraObsoleto", entrada_, relatorio_);
@@ -148,7 +192,14 @@ INSTANTIATE_TEST_SUITE_P(
                     EntradaHostil{"so_retornos", std::string(10, '\r')},
                     EntradaHostil{"retorno_no_fim", Registro10().Linha() + "\r"},
                     EntradaHostil{"nulos", std::string("10\0\0", 4) + "\r\n"},
-                    EntradaHostil{"tipo_negativo", Arquivo({Linha126("-1"), Linha126(" 9")})}),
+                    EntradaHostil{"tipo_negativo", Arquivo({Linha126("-1"), Linha126(" 9")})},
+                    EntradaHostil{"subtipo_88_negativo", Arquivo({Linha126("88-1")})},
+                    EntradaHostil{"subtipo_88_negativo_apos_registro_10", Arquivo({Registro10().Linha(), Registro88("-9")})},
+                    EntradaHostil{"subtipo_88_com_mais", Arquivo({Registro10().Linha(), Registro88("+1")})},
+                    EntradaHostil{"subtipo_88_em_branco", Arquivo({Registro10().Linha(), Registro88(" 1")})},
+                    EntradaHostil{"subtipo_88_branco_no_fim", Arquivo({Registro10().Linha(), Registro88("1 ")})},
+                    EntradaHostil{"subtipo_88_curto", Arquivo({Registro10().Linha(), "881"})},
+                    EntradaHostil{"uma_linha_muito_longa", Registro10().Linha() + std::string(3'000'000, '8')}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
 TEST_F(CriticaEspecificaTest, RelatorioSomenteLeituraAindaTemResultadoERelatorio) {
@@ -174,7 +225,7 @@ TEST_F(CriticaEspecificaTest, PastaDoRelatorioSomenteLeituraNaoDerrubaOHost) {
 class ArquivoExternoTest : public CriticaEspecificaTest, public testing::WithParamInterface<const char*> {};
 
 TEST_P(ArquivoExternoTest, TerminaComRelatorioDeOutroEstado) {
-    const auto arquivo = std::filesystem::path(__FILE__).parent_path().parent_path() / "record-model" / "dados" /
+    const auto arquivo = PastaProjeto() / "tests" / "record-model" / "dados" /
                          GetParam();
     const auto execucao = CriticarComHost(arquivo, relatorio_);
     EXPECT_EQ(execucao.resultado, 2);

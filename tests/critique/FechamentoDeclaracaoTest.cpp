@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "support/Projeto.h"
 #include "support/DeclaracaoMensal.h"
 #include "support/Host.h"
 #include "support/PastaTeste.h"
@@ -59,7 +60,7 @@ TEST_F(FechamentoDeclaracaoTest, DeclaracaoQueSatisfazTodasAsRegrasDaZeroEASente
 }
 
 TEST_F(FechamentoDeclaracaoTest, ExemploDistribuidoEhAceitoSemMensagens) {
-    const auto exemplo = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples" /
+    const auto exemplo = PastaProjeto() / "examples" /
                          "gim-mensal-201705.txt";
     EXPECT_EQ(CriticarComHost(exemplo, relatorio_).resultado, 0) << Relatorio();
     EXPECT_THAT(Relatorio(), HasSubstr(kSucesso));

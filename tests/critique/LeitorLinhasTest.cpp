@@ -42,16 +42,25 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoLeitura{"cp1252_intacto", "ação\xE7\x80\r\n", {"ação\xE7\x80"}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
-TEST(LeitorLinhas, LinhasQueAtravessamBlocos) {
+TEST(LeitorLinhas, LinhasQueAtravessamBlocosSaoCortadasNoLimite) {
     // The CR is the last byte of the first 1 MiB block, its LF the first of
     // the next one; the second line is longer than a block.
+    PastaTeste pasta;
     const std::string primeira((std::size_t{1} << 20) - 1, 'y');
-    const std::string longa(3'000'000, 'x');
-    const auto linhas = LerTodas(primeira + "\r\n" + longa + "\r\nfim");
-    ASSERT_EQ(linhas.size(), 3u);
-    EXPECT_EQ(linhas[0], primeira);
-    EXPECT_EQ(linhas[1], longa);
-    EXPECT_EQ(linhas[2], "fim");
+    const std::string longa = "inicio" + std::string(3'000'000, 'x');
+    GravarArquivo(pasta / "a.txt", primeira + "\r\n" + longa + "\r\nfim");
+    LeitorLinhas leitor(pasta / "a.txt");
+    std::string linha;
+    const std::vector<std::pair<std::string, std::uint64_t>> esperadas{
+        {primeira.substr(0, LeitorLinhas::kLimiteLinha), primeira.size()},
+        {longa.substr(0, LeitorLinhas::kLimiteLinha), longa.size()},
+        {"fim", 3}};
+    for (const auto& [texto, tamanho] : esperadas) {
+        ASSERT_TRUE(leitor.LerLinha(linha));
+        EXPECT_EQ(linha, texto);
+        EXPECT_EQ(leitor.TamanhoLinha(), tamanho);
+    }
+    EXPECT_EQ(leitor.Posicao(), leitor.Tamanho());
 }
 
 TEST(LeitorLinhas, ArquivoInexistenteFalha) {

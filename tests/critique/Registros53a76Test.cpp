@@ -66,11 +66,15 @@ TEST_F(DeclaracaoHostTest, Registro60NoLeiauteAntigo) {
     EXPECT_THAT(relatorio, HasSubstr("ECF: 007 Data: 20170510 Lido: 500,00 Apurado: 400,00 Diferença: 100,00\r\n"));
 }
 
-TEST_F(DeclaracaoHostTest, Registro60MIlegivel) {
+// A 60M whose gross sale cannot be read still opens its ECF: the end of the file closes it against its analytic
+// records.
+TEST_F(DeclaracaoHostTest, Registro60MComVendaBrutaIlegivelAbreOEcf) {
     std::string ilegivel = Ecf("001", 0).Linha();
     ilegivel.replace(57, 16, "00000000000A0000");
-    const std::string relatorio = CriticarDeclaracao({ilegivel, Analitico("1700", 100).Linha()});
-    EXPECT_THAT(relatorio, HasSubstr("Erro ao processar registro 60M:"));
+    const std::string relatorio = CriticarDeclaracao({ilegivel, Analitico("1700", 100000).Linha()});
+    EXPECT_THAT(relatorio, HasSubstr("Erro ao processar registro 60M:Formato inválido\r\n"));
+    EXPECT_THAT(relatorio, HasSubstr("Venda Bruta do ECF diverge da soma dos analíticos. ECF: 001 Data: 20170510 Lido: "
+                                     "0,00 Apurado: 1.000,00 Diferença: -1.000,00\r\n"));
 }
 
 TEST_F(DeclaracaoHostTest, Registro60ASituacaoQueNaoEhNumero) {
@@ -100,19 +104,24 @@ TEST_F(DeclaracaoHostTest, Registro61RIlegivel) {
 
 struct CasoRegistro70 {
     const char* nome;
-    Registro70 conhecimento;
+    std::string conhecimento;
     std::vector<std::string> esperados;
     std::vector<std::string> ausentes;
 };
 
-Registro70 Conhecimento(long long total, long long base, char situacao = 'N', char frete = '1') {
+std::string Conhecimento(long long total, long long base, char situacao = 'N', char frete = '1') {
     Registro70 conhecimento;
     conhecimento.total = total;
     conhecimento.base = base;
     conhecimento.icms = 0;
     conhecimento.situacao = situacao;
     conhecimento.frete = frete;
-    return conhecimento;
+    return conhecimento.Linha();
+}
+
+// `linha` with `texto` written from column `coluna`.
+std::string Trocado(std::string linha, std::size_t coluna, const std::string& texto) {
+    return linha.replace(coluna - 1, texto.size(), texto);
 }
 
 const std::string kValores70 = "Valores encontrados: Valor contabil = 100,00, base de cálculo = 50,00, isentas = 0,00 "
@@ -121,7 +130,7 @@ const std::string kValores70 = "Valores encontrados: Valor contabil = 100,00, ba
 class Registro70Test : public DeclaracaoHostTest, public testing::WithParamInterface<CasoRegistro70> {};
 
 TEST_P(Registro70Test, Relatorio) {
-    const std::string relatorio = CriticarDeclaracao({GetParam().conhecimento.Linha()});
+    const std::string relatorio = CriticarDeclaracao({GetParam().conhecimento});
     for (const auto& esperado : GetParam().esperados) EXPECT_THAT(relatorio, HasSubstr(esperado));
     for (const auto& ausente : GetParam().ausentes) EXPECT_THAT(relatorio, Not(HasSubstr(ausente)));
 }
@@ -158,7 +167,38 @@ INSTANTIATE_TEST_SUITE_P(
                        Conhecimento(10000, 5000, 'Z'),
                        {"REJEIÇÃO (Reg.70): Foi encontrada uma situação do documento fiscal (campo 17) não prevista. A "
                         "situação encontrada foi 'Z' na NF 000123.\r\n"},
-                       {"ValorContabil"}}),
+                       {"ValorContabil"}},
+        // The situation is compared as read.
+        CasoRegistro70{"situacao_minuscula",
+                       Conhecimento(10000, 5000, 'n'),
+                       {"não prevista. A situação encontrada foi 'n' na NF 000123.\r\n"},
+                       {"ValorContabil"}},
+        // Fields the rules do not use, or cannot read, spoil no other check.
+        CasoRegistro70{"data_ilegivel_nao_esconde_situacao_nem_frete",
+                       Trocado(Conhecimento(10000, 5000, 'Z', '9'), 31, "ABCDEFGH"),
+                       {"A situação encontrada foi 'Z' na NF 000123.\r\n", "Informada: '9' na NF 000123.\r\n"},
+                       {}},
+        CasoRegistro70{"numero_nao_numerico_citado_como_lido",
+                       Trocado(Conhecimento(10000, 10000, 'N', '9'), 46, "00012X"),
+                       {"Informada: '9' na NF 00012X.\r\n"},
+                       {}},
+        CasoRegistro70{"valor_ilegivel_so_pula_os_valores",
+                       Trocado(Conhecimento(10000, 5000, 'N', '9'), 56, "00000000100X0"),
+                       {"Informada: '9' na NF 000123.\r\n"},
+                       {"ValorContabil"}},
+        CasoRegistro70{"data_que_nao_existe_citada_como_lida",
+                       Trocado(Conhecimento(10000, 5000), 31, "20170231"),
+                       {"REJEIÇÃO (Reg 70): ValorContabil > BaseCalculo + Isentas + Outras. Valores encontrados: "
+                        "Valor contabil = 100,00, base de cálculo = 50,00, isentas = 0,00 e outras = 0,00. NF: 000123 "
+                        "Data: 20170231. VERIFIQUE POSSÍVEL ERRO DE DIGITAÇÃO\r\n",
+                        "ADVERTÊNCIA (Reg 70): ValorContabil <> BaseCalculo + Isentas + Outras para o CFOP 5353."},
+                       {}},
+        CasoRegistro70{"data_inconversivel",
+                       Trocado(Conhecimento(10000, 5000), 31, "2017AB10"),
+                       {"REJEIÇÃO (Reg 70): Não foi possivel converter a data da NF 000123 em uma data valida. A data "
+                        "a ser convertida é 2017AB10\r\n",
+                        "e outras = 0,00. NF: 000123 Data: 2017AB10. VERIFIQUE POSSÍVEL ERRO DE DIGITAÇÃO\r\n"},
+                       {"ValorContabil >"}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
 TEST_F(DeclaracaoHostTest, Registro71ComCamposInvalidos) {
@@ -215,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRegistro76{"transferencia_de_cpf",
                        Nota76([](Registro76& n) { n.cfop = 1601; n.cnpj = "00012345678909"; }),
                        "ADVERTÊNCIA (Reg.76): Emitente/Destinatário informado pelo CNPJ/CPF:00012345678909 - "
-                       "Inscrição: 161111111 na NF: 0000000077 Data: 20170510. (Não gera crédito para Tranferência) "
+                       "Inscrição: 161111111      na NF: 0000000077 Data: 20170510. (Não gera crédito para Tranferência) "
                        "\r\n",
                        ""},
         CasoRegistro76{"transferencia_com_credito", Nota76([](Registro76& n) { n.cfop = 5601; }), "",
@@ -226,7 +266,26 @@ INSTANTIATE_TEST_SUITE_P(
                        ""},
         CasoRegistro76{"cancelada_nao_e_examinada",
                        Nota76([](Registro76& n) { n.cnpj = "11222333000182"; n.situacao = 'S'; }), "",
-                       "CNPJ Inválido"}),
+                       "CNPJ Inválido"},
+        // "ISENTO" is compared as read and trimmed, and quoted as read.
+        CasoRegistro76{"isento_sem_credito",
+                       Nota76([](Registro76& n) { n.cfop = 5601; n.inscricao = "ISENTO"; }),
+                       "ADVERTÊNCIA (Reg.76): Emitente/Destinatário informado pelo CNPJ/CPF:11222333000181 - "
+                       "Inscrição: ISENTO         na NF: 0000000077 Data: 20170510. (Não gera crédito para "
+                       "Tranferência) \r\n",
+                       ""},
+        CasoRegistro76{"isento_minusculo_nao_e_isento",
+                       Nota76([](Registro76& n) { n.cfop = 5601; n.inscricao = "isento"; }), "",
+                       "Não gera crédito"},
+        CasoRegistro76{"data_que_nao_existe_citada_como_lida",
+                       Nota76([](Registro76& n) { n.base = 5000; n.data = "20170231"; }),
+                       "e outras = 0,00. NF: 0000000077 Data: 20170231. VERIFIQUE POSSÍVEL ERRO DE DIGITAÇÃO\r\n",
+                       "Erro ao validar"},
+        CasoRegistro76{"data_inconversivel",
+                       Nota76([](Registro76& n) { n.base = 5000; n.data = "2017AB10"; }),
+                       "REJEIÇÃO (Reg 76): Não foi possivel converter a data da NF 0000000077 em uma data valida. A "
+                       "data a ser convertida é 2017AB10\r\n",
+                       "Erro ao validar"}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
 TEST_F(DeclaracaoHostTest, Registro76Ilegivel) {
@@ -235,6 +294,14 @@ TEST_F(DeclaracaoHostTest, Registro76Ilegivel) {
     const std::string relatorio = CriticarDeclaracao({ilegivel});
     EXPECT_THAT(relatorio,
                 HasSubstr("REJEIÇÃO: Reg 76: Erro ao validar nota fiscal NF: 0000000077 Data: 20170510\r\n"));
+}
+
+// The rate of columns 124-125 is no field of the rules.
+TEST_F(DeclaracaoHostTest, Registro76ComAliquotaIlegivelNaoEhRejeitado) {
+    std::string nota = Registro76().Linha();
+    nota.replace(123, 2, "X ");
+    const std::string relatorio = CriticarDeclaracao({nota});
+    EXPECT_THAT(relatorio, Not(HasSubstr("Reg 76")));
 }
 
 TEST_F(DeclaracaoHostTest, Registro53Ilegivel) {

@@ -7,6 +7,7 @@
 
 #include "platform/Plataforma.h"
 #include "record-model/campos/Conversoes.h"
+#include "support/Projeto.h"
 #include "support/PastaTeste.h"
 #include "support/LeituraEmPasta.h"
 #include "support/Sintegra.h"
@@ -49,7 +50,7 @@ std::vector<fs::path> Conteudo(const fs::path& pasta) {
     return entradas;
 }
 
-fs::path Dados(const std::string& nome) { return fs::path(__FILE__).parent_path() / "dados" / nome; }
+fs::path Dados(const std::string& nome) { return teste::PastaProjeto() / "tests" / "record-model" / "dados" / nome; }
 
 using LeituraSintegra = teste::LeituraEmPasta;
 

@@ -52,8 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoCfop{"4102", 4102, 4, 102, "<CFOP inválido (4102)>", false, false, false, false},
                     CasoCfop{"02P", 0, 0, 0, "<CFOP inválido (0)>", false, false, false, false},
                     CasoCfop{"    ", 0, 0, 0, "<CFOP inválido (0)>", false, false, false, false},
-                    CasoCfop{"+5102", 5102, 5, 102, "Saída", false, true, false, true},
-                    CasoCfop{"-512", -512, 0, 512, "<CFOP inválido (-512)>", false, false, false, false},
+                    // A sign is no digit: the code is not a number.
+                    CasoCfop{"+5102", 0, 0, 0, "<CFOP inválido (0)>", false, false, false, false},
+                    CasoCfop{"-512", 0, 0, 0, "<CFOP inválido (0)>", false, false, false, false},
                     CasoCfop{"99999999999", 0, 0, 0, "<CFOP inválido (0)>", false, false, false, false}));
 
 TEST(Cfop, CriadoSemCodigoEZero) {

@@ -32,23 +32,22 @@ void ProcessadorRegistro60::Processar(const LinhaCritica& linha) {
     }
 }
 
-// The ECF stays closed when its record 60M cannot be read.
+// The new ECF opens with its date and number even when its gross sale cannot be read: the next 60M, or
+// the end of the file, closes it against its analytic records.
 void ProcessadorRegistro60::AbrirEcf(const std::string& linha) {
     EcfAtual& ecf = contexto_.declaracao.ecf;
     ecf.vendaBruta = Moeda();
     ecf.somaAnaliticos = Moeda();
+    const bool leiauteAntigo = contexto_.declaracao.codigoConvenio == 1;
+    ecf.data.assign(Colunas(linha, 4, 8));
+    ecf.numero.assign(Colunas(linha, leiauteAntigo ? 12 : 32, 3));
+    ecf.aberto = true;
     try {
-        const bool leiauteAntigo = contexto_.declaracao.codigoConvenio == 1;
-        const Moeda vendaBruta = leiauteAntigo
-                                     ? MonetarioDoCampo(linha, 66, 16, 2) - MonetarioDoCampo(linha, 50, 16, 2)
-                                     : MonetarioDoCampo(linha, 58, 16, 2);
-        ecf.data.assign(Colunas(linha, 4, 8));
-        ecf.numero.assign(Colunas(linha, leiauteAntigo ? 12 : 32, 3));
-        ecf.vendaBruta = vendaBruta;
-        ecf.aberto = true;
-        objetos_.vlrRegistros.reg60.Adicionar(vendaBruta);
+        ecf.vendaBruta = leiauteAntigo ? MonetarioDoCampo(linha, 66, 16, 2) - MonetarioDoCampo(linha, 50, 16, 2)
+                                       : MonetarioDoCampo(linha, 58, 16, 2);
+        objetos_.vlrRegistros.reg60.Adicionar(ecf.vendaBruta);
     } catch (const std::exception& erro) {
-        contexto_.mensagens.ListaRejeicoes.push_back(std::string("Erro ao processar registro 60M:") + erro.what());
+        contexto_.mensagens.ListaRejeicoes.push_back("Erro ao processar registro 60M:" + MensagemDe(erro));
     }
 }
 

@@ -2,8 +2,10 @@
 
 #include "critique/totais/CalculosCritica.h"
 #include "critique/totais/DiferencaValores.h"
+#include "record-model/campos/Cfop.h"
 #include "record-model/campos/Conversoes.h"
 #include "record-model/comum/Formatador.h"
+#include "record-model/totais/TabelasCfop.h"
 
 namespace zq {
 namespace {
@@ -11,7 +13,7 @@ namespace {
 // Above 100 % of divergence between the total and its parts the document is rejected.
 constexpr std::int64_t kDivergenciaMaxima = 10000;
 
-bool FretePermitido(char modalidade) { return modalidade == '0' || modalidade == '1' || modalidade == '2'; }
+bool FretePermitido(std::string_view modalidade) { return modalidade == "0" || modalidade == "1" || modalidade == "2"; }
 
 }  // namespace
 
@@ -19,49 +21,54 @@ void ProcessadorRegistro70::Processar(const LinhaCritica& linha) {
     EstadoDeclaracao& declaracao = contexto_.declaracao;
     ++declaracao.quantidade70;
     declaracao.existe70 = true;
-    try {
-        const bool leiauteAntigo = declaracao.codigoConvenio == 1;
-        if (registro_.LeiauteAntigo() != leiauteAntigo) registro_.SetLeiauteAntigo(leiauteAntigo);
-        registro_.SetLinha(linha.texto);
-        const char situacao = registro_.Situacao();
-        if (situacao == 'N' || situacao == 'E') {
-            ConferirNota();
-        } else if (!SituacaoCancelada(situacao)) {
-            contexto_.mensagens.ListaRejeicoes.push_back(
-                Formatar("REJEIÇÃO (Reg.70): Foi encontrada uma situação do documento fiscal (campo 17) não prevista. "
-                         "A situação encontrada foi '%s' na NF %s.",
-                         {Colunas(linha.texto, 126, 1), registro_.NumeroTexto()}));
+    const std::string& texto = linha.texto;
+    const std::string_view situacao = Colunas(texto, 126, 1);
+    const std::string_view numero = Colunas(texto, 46, 6);
+    if (situacao == "N" || situacao == "E") {
+        try {
+            ConferirNota(texto, numero);
+        } catch (const std::exception&) {
+            // Amounts that cannot be read are left to the national validator.
         }
-        if (!FretePermitido(registro_.CifFob())) {
-            contexto_.mensagens.ListaRejeicoes.push_back(
-                Formatar("REJEIÇÃO (Reg.70): A modalidade do frete informada não é permitida. Informada: '%s' na NF "
-                         "%s.",
-                         {Colunas(linha.texto, 125, 1), registro_.NumeroTexto()}));
-        }
-    } catch (const std::exception&) {
-        // A record 70 that cannot be read is left to the national validator.
+    } else if (situacao.empty() || !SituacaoCancelada(situacao.front())) {
+        contexto_.mensagens.ListaRejeicoes.push_back(
+            Formatar("REJEIÇÃO (Reg.70): Foi encontrada uma situação do documento fiscal (campo 17) não prevista. "
+                     "A situação encontrada foi '%s' na NF %s.",
+                     {situacao, numero}));
+    }
+    const std::string_view frete = Colunas(texto, 125, 1);
+    if (!FretePermitido(frete)) {
+        contexto_.mensagens.ListaRejeicoes.push_back(
+            Formatar("REJEIÇÃO (Reg.70): A modalidade do frete informada não é permitida. Informada: '%s' na NF %s.",
+                     {frete, numero}));
     }
 }
 
-void ProcessadorRegistro70::ConferirNota() {
+void ProcessadorRegistro70::ConferirNota(const std::string& linha, std::string_view numero) {
     EstadoDeclaracao& declaracao = contexto_.declaracao;
     MensagensCritica& mensagens = contexto_.mensagens;
-    const TCfop& cfop = registro_.Cfop();
-    const ValoresNota valores{registro_.ValorTotal(), registro_.BaseCalculo(), registro_.Isentas(), registro_.Outras()};
+    const bool leiauteAntigo = declaracao.codigoConvenio == 1;
+    TCfop cfop;
+    cfop.SetTexto(Colunas(linha, 52, leiauteAntigo ? 3 : 4));
+    const ValoresNota valores{leiauteAntigo ? MonetarioDoCampo(linha, 55, 14, 2) : MonetarioDoCampo(linha, 56, 13, 2),
+                              MonetarioDoCampo(linha, 69, 14, 2), MonetarioDoCampo(linha, 97, 14, 2),
+                              MonetarioDoCampo(linha, 111, 14, 2)};
+    const Moeda icms = MonetarioDoCampo(linha, 83, 14, 2);
+    const bool freteFob = Colunas(linha, 125, 1) == "2";
 
     if (cfop.IsSaida()) objetos_.vlrRegistros.reg70.Adicionar(valores.total);
     if (cfop.IsEntrada()) {
-        declaracao.creditosEntradas70 += registro_.ValorIcms();
+        declaracao.creditosEntradas70 += icms;
         objetos_.complementos.simplesNacional->AcumularEntrada(valores.total);
-        if (registro_.CifFob() == '2') objetos_.complementos.epp->AcumularAquisicao(cfop.Codigo(), valores.total);
+        if (freteFob) objetos_.complementos.epp->AcumularAquisicao(cfop.Codigo(), valores.total);
     }
 
     const Moeda soma = valores.Soma();
     if (valores.total != soma) {
-        const std::string numero = registro_.NumeroTexto();
-        const std::string data = DataDMA(registro_.DataEmissao(), Colunas(registro_.Linha(), 31, 8));
+        const std::string_view dataLida = Colunas(linha, 31, 8);
+        const std::string data = DataDaNota(dataLida).value_or(std::string(dataLida));
         if (valores.total > soma) {
-            mensagens.ListaRejeicoes.push_back(MensagemDiferencaValores("REJEIÇÃO", 70, ">", valores, numero, data));
+            mensagens.ListaRejeicoes.push_back(MensagemDiferencaValores("REJEIÇÃO", 70, ">", valores, numero, dataLida));
         }
         if (valores.total != Moeda()) {
             const std::int64_t divergencia = DivergenciaRelativa(valores.total, soma);
@@ -80,7 +87,7 @@ void ProcessadorRegistro70::ConferirNota() {
     }
 
     if (cfop.IsSaida()) {
-        declaracao.debitosSaidas70 += registro_.ValorIcms();
+        declaracao.debitosSaidas70 += icms;
         objetos_.complementos.epp->AcumularSaida(cfop.Codigo(), valores.total);
     }
 }

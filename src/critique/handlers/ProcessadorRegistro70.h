@@ -1,12 +1,16 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "critique/ProcessadorRegistro.h"
 #include "critique/declaracao/ObjetosDeclaracao.h"
-#include "record-model/registros/Reg70.h"
 
 namespace zq {
 
-// Record 70: a transport document; failures of its own are ignored.
+// Record 70: a transport document. Only the fields its rules use are read,
+// each on its own: a field that cannot be read spoils only the checks that
+// need it.
 class ProcessadorRegistro70 final : public ProcessadorRegistro {
 public:
     ProcessadorRegistro70(ContextoCritica& contexto, ObjetosDeclaracao& objetos)
@@ -14,11 +18,10 @@ public:
     void Processar(const LinhaCritica& linha) override;
 
 private:
-    void ConferirNota();
+    void ConferirNota(const std::string& linha, std::string_view numero);
 
     ContextoCritica& contexto_;
     ObjetosDeclaracao& objetos_;
-    TReg70 registro_;
 };
 
 }  // namespace zq

@@ -27,7 +27,7 @@ void ProcessadorRegistro71::Processar(const LinhaCritica& linha) {
             }
         }
     } catch (const std::exception& erro) {
-        rejeicoes.push_back(erro.what());
+        rejeicoes.push_back(MensagemDe(erro));
     }
 }
 

@@ -2,9 +2,11 @@
 
 #include "critique/totais/CalculosCritica.h"
 #include "critique/totais/DiferencaValores.h"
+#include "record-model/campos/Cfop.h"
 #include "record-model/campos/Conversoes.h"
 #include "record-model/comum/DigitosVerificadores.h"
 #include "record-model/comum/Texto.h"
+#include "record-model/totais/TabelasCfop.h"
 
 namespace zq {
 namespace {
@@ -25,8 +27,7 @@ void ProcessadorRegistro76::Processar(const LinhaCritica& linha) {
         return;
     }
     try {
-        registro_.SetLinha(linha.texto);
-        ConferirNota(linha.texto);
+        ConferirNota(linha.texto, situacao.front());
     } catch (const std::exception&) {
         contexto_.mensagens.ListaRejeicoes.push_back(std::string("REJEIÇÃO: Reg 76: Erro ao validar nota fiscal NF: ")
                                                          .append(Colunas(linha.texto, 37, 10))
@@ -35,27 +36,30 @@ void ProcessadorRegistro76::Processar(const LinhaCritica& linha) {
     }
 }
 
-void ProcessadorRegistro76::ConferirNota(const std::string& linha) {
+void ProcessadorRegistro76::ConferirNota(const std::string& linha, char situacao) {
     EstadoDeclaracao& declaracao = contexto_.declaracao;
     MensagensCritica& mensagens = contexto_.mensagens;
-    const TCfop& cfop = registro_.Cfop();
-    const char situacao = registro_.Situacao();
-    const ValoresNota valores{registro_.ValorTotal(), registro_.BaseCalculo(), registro_.Isentas(), registro_.Outras()};
     const std::string_view cnpj = Colunas(linha, 3, 14);
+    const std::string_view inscricao = Colunas(linha, 17, 14);
+    const std::string_view numero = Colunas(linha, 37, 10);
+    TCfop cfop;
+    cfop.SetTexto(Colunas(linha, 47, 4));
     const std::string_view data = Colunas(linha, 52, 8);
-    const std::string numero = registro_.NumeroTexto();
+    const std::string_view uf = Colunas(linha, 60, 2);
+    const ValoresNota valores{MonetarioDoCampo(linha, 62, 13, 2), MonetarioDoCampo(linha, 75, 13, 2),
+                              MonetarioDoCampo(linha, 100, 12, 2), MonetarioDoCampo(linha, 112, 12, 2)};
+    const Moeda icms = MonetarioDoCampo(linha, 88, 12, 2);
 
     if (cfop.IsSaida()) objetos_.vlrRegistros.reg76.Adicionar(valores.total);
     if (Abs(valores.total - valores.Soma()) > kToleranciaValores && !CfopSemConferenciaDeValores(cfop.Texto())) {
-        mensagens.ListaAdvertencias.push_back(MensagemDiferencaValores(
-            "ADVERTÊNCIA", 76, "<>", valores, numero, DataDMA(registro_.DataEmissao(), data)));
+        mensagens.ListaAdvertencias.push_back(MensagemDiferencaValores("ADVERTÊNCIA", 76, "<>", valores, numero, data));
     }
 
     bool creditoTransferencia = true;
-    if (CfopForaDaListaC(cfop.Texto()) && registro_.InscricaoEstadual() == "ISENTO") creditoTransferencia = false;
+    if (CfopForaDaListaC(cfop.Texto()) && Aparar(inscricao) == "ISENTO") creditoTransferencia = false;
     if (cnpj.size() == 14 && ValidarCpf(cnpj.substr(3))) {
         creditoTransferencia = false;
-    } else if (registro_.Uf() != "EX" && !ValidarCnpj(cnpj)) {
+    } else if (uf != "EX" && !ValidarCnpj(cnpj)) {
         mensagens.ListaAdvertencias.push_back(std::string("(Reg 50) CNPJ Inválido: ")
                                                   .append(cnpj)
                                                   .append(" NF: ")
@@ -66,18 +70,16 @@ void ProcessadorRegistro76::ConferirNota(const std::string& linha) {
     }
 
     if ((cfop.IsEntrada() && CfopForaDaListaC(cfop.Texto()) && situacao == 'N') || situacao == 'E') {
-        declaracao.creditosEntradas50e76 += registro_.ValorIcms();
+        declaracao.creditosEntradas50e76 += icms;
     }
-    if (cfop.IsSaida() && !CfopTransferenciaEnviada(cfop.Codigo())) {
-        declaracao.debitosSaidas50e76 += registro_.ValorIcms();
-    }
+    if (cfop.IsSaida() && !CfopTransferenciaEnviada(cfop.Codigo())) declaracao.debitosSaidas50e76 += icms;
     if (!creditoTransferencia &&
         (CfopTransferenciaRecebida(cfop.Codigo()) || CfopTransferenciaEnviada(cfop.Codigo()))) {
         mensagens.ListaAdvertencias.push_back(std::string("ADVERTÊNCIA (Reg.76): Emitente/Destinatário informado pelo "
                                                           "CNPJ/CPF:")
                                                   .append(cnpj)
                                                   .append(" - Inscrição: ")
-                                                  .append(registro_.InscricaoEstadual())
+                                                  .append(inscricao)
                                                   .append(" na NF: ")
                                                   .append(numero)
                                                   .append(" Data: ")

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <string>
+
 #include "critique/ProcessadorRegistro.h"
 #include "critique/declaracao/ObjetosDeclaracao.h"
-#include "record-model/registros/Reg76.h"
 
 namespace zq {
 
-// Record 76: a communication or telecommunication service note.
+// Record 76: a communication or telecommunication service note. The rules
+// read columns 3 to 123; texts are compared and quoted as read.
 class ProcessadorRegistro76 final : public ProcessadorRegistro {
 public:
     ProcessadorRegistro76(ContextoCritica& contexto, ObjetosDeclaracao& objetos)
@@ -14,11 +16,10 @@ public:
     void Processar(const LinhaCritica& linha) override;
 
 private:
-    void ConferirNota(const std::string& linha);
+    void ConferirNota(const std::string& linha, char situacao);
 
     ContextoCritica& contexto_;
     ObjetosDeclaracao& objetos_;
-    TReg76 registro_;
 };
 
 }  // namespace zq

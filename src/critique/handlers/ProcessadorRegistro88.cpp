@@ -51,16 +51,21 @@ void ProcessadorRegistro88::Processar(const LinhaCritica& linha) {
                      "linha do arquivo é a de número %d.",
                      {Colunas(texto, 1, 4), linha.numero}));
     }
-    const int subtipo = TextoParaInteiro(Colunas(texto, 3, 2));  // not a number: the pass ends
+    const int subtipo = TextoParaInteiro(Colunas(texto, 3, 2));  // digits only, else the pass ends
     AnotarSubtipo(subtipo);
     ConferirTipoDeDeclaracao(subtipo);
 
     const std::size_t errosAntes = registros88_.Erros().size();
     registros88_.Adicionar(texto);
-    if (Ramo88* ramo = ramos_[static_cast<std::size_t>(subtipo)].get()) {
+    if (Ramo88* ramo = RamoDoSubtipo(subtipo)) {
         const std::span<const ErroRegistro> erros(registros88_.Erros());
         ramo->Processar(LinhaRegistro88{texto, linha.numero, erros.subspan(errosAntes)});
     }
+}
+
+Ramo88* ProcessadorRegistro88::RamoDoSubtipo(int subtipo) const {
+    if (subtipo < 0 || static_cast<std::size_t>(subtipo) >= ramos_.size()) return nullptr;
+    return ramos_[static_cast<std::size_t>(subtipo)].get();
 }
 
 void ProcessadorRegistro88::AnotarSubtipo(int subtipo) {

@@ -14,6 +14,8 @@ public:
     void Processar(const LinhaCritica& linha) override;
 
 private:
+    // The branch of a sub-type; none for a number outside the table.
+    Ramo88* RamoDoSubtipo(int subtipo) const;
     void AnotarSubtipo(int subtipo);
     void ConferirTipoDeDeclaracao(int subtipo);
 

@@ -45,7 +45,7 @@ bool TCampoSintegra::Validar() {
             case tcData: DataDoTexto(conteudo_); break;
         }
     } catch (const EFormatoInvalido& erro) {
-        erro_ = erro.what();
+        erro_ = erro.Mensagem();
     }
     return erro_.empty();
 }

@@ -1,5 +1,6 @@
 #include "record-model/campos/Cfop.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "record-model/comum/Formatador.h"
@@ -8,14 +9,12 @@
 namespace zq {
 namespace {
 
-// A whole text of an optional sign and decimal digits, within `int32_t`; 0 for any other text.
+// A whole text of decimal digits within `int32_t`; 0 for any other text, a sign included.
 std::int32_t InteiroOuZero(std::string_view texto) {
-    const bool comMais = !texto.empty() && texto.front() == '+';
-    if (comMais) texto.remove_prefix(1);
-    if (comMais && !texto.empty() && texto.front() == '-') return 0;
+    if (texto.empty() || !std::all_of(texto.begin(), texto.end(), IsDigito)) return 0;
     std::int32_t valor = 0;
     const auto lido = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-    return lido.ec == std::errc() && lido.ptr == texto.data() + texto.size() ? valor : 0;
+    return lido.ec == std::errc() ? valor : 0;
 }
 
 }  // namespace

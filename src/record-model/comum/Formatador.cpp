@@ -1,6 +1,7 @@
 #include "record-model/comum/Formatador.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace zq {
@@ -52,31 +53,32 @@ std::string ComSinal(Moeda valor, int decimais, std::string texto) {
     return valor < Moeda() && !ArredondaParaZero(valor, decimais) ? "-" + texto : texto;
 }
 
+// Index, width and precision of a pattern item; kAusente where the item has none.
+constexpr std::size_t kAusente = std::numeric_limits<std::size_t>::max();
+
 struct Especificacao {
-    int indice = -1;
+    std::size_t indice = kAusente;
     bool aEsquerda = false;
-    int largura = -1;
-    int precisao = -1;
+    std::size_t largura = kAusente;
+    std::size_t precisao = kAusente;
     char tipo = 0;
 };
 
 std::string Ajustar(std::string texto, const Especificacao& especificacao) {
-    if (especificacao.largura > static_cast<int>(texto.size())) {
-        const std::string espacos(static_cast<std::size_t>(especificacao.largura) - texto.size(), ' ');
+    if (especificacao.largura != kAusente && especificacao.largura > texto.size()) {
+        const std::string espacos(especificacao.largura - texto.size(), ' ');
         texto = especificacao.aEsquerda ? texto + espacos : espacos + texto;
     }
     return texto;
 }
 
-std::string Inteiro(std::int64_t valor, int precisao) {
+std::string Inteiro(std::int64_t valor, std::size_t precisao) {
     std::string digitos = std::to_string(Magnitude(valor));
-    if (precisao > static_cast<int>(digitos.size())) {
-        digitos.insert(0, static_cast<std::size_t>(precisao) - digitos.size(), '0');
-    }
+    if (precisao != kAusente && precisao > digitos.size()) digitos.insert(0, precisao - digitos.size(), '0');
     return valor < 0 ? "-" + digitos : digitos;
 }
 
-std::string Hexadecimal(std::int64_t valor, int precisao) {
+std::string Hexadecimal(std::int64_t valor, std::size_t precisao) {
     static constexpr char kDigitos[] = "0123456789ABCDEF";
     auto bits = static_cast<std::uint64_t>(valor);
     std::string texto;
@@ -84,7 +86,7 @@ std::string Hexadecimal(std::int64_t valor, int precisao) {
         texto.insert(texto.begin(), kDigitos[bits & 0xF]);
         bits >>= 4;
     } while (bits != 0);
-    if (precisao > static_cast<int>(texto.size())) texto.insert(0, static_cast<std::size_t>(precisao) - texto.size(), '0');
+    if (precisao != kAusente && precisao > texto.size()) texto.insert(0, precisao - texto.size(), '0');
     return texto;
 }
 
@@ -100,10 +102,7 @@ std::string Converter(const Especificacao& especificacao, const ArgumentoFormato
             break;
         case 's':
             if (const auto* texto = std::get_if<std::string>(&valor)) {
-                if (especificacao.precisao >= 0 && static_cast<std::size_t>(especificacao.precisao) < texto->size()) {
-                    return texto->substr(0, static_cast<std::size_t>(especificacao.precisao));
-                }
-                return *texto;
+                return texto->substr(0, especificacao.precisao);
             }
             break;
         case 'm':
@@ -117,7 +116,8 @@ std::string Converter(const Especificacao& especificacao, const ArgumentoFormato
             } else {
                 break;
             }
-            const int decimais = especificacao.precisao >= 0 ? std::min(especificacao.precisao, 4) : 2;
+            const int decimais =
+                especificacao.precisao != kAusente ? static_cast<int>(std::min<std::size_t>(especificacao.precisao, 4)) : 2;
             const bool agrupar = especificacao.tipo != 'f';
             const std::string numero = Numero(quantia, decimais, agrupar);
             return ComSinal(quantia, decimais, especificacao.tipo == 'm' ? "R$ " + numero : numero);
@@ -147,21 +147,25 @@ std::string Formatar(std::string_view padrao, std::initializer_list<ArgumentoFor
         }
         Especificacao especificacao;
         std::size_t j = i + 1;
+        // A number of the pattern; the patterns are ours, a number too large for a size is wrong.
         auto lerNumero = [&]() {
-            int numero = -1;
+            std::size_t numero = kAusente;
             while (j < padrao.size() && padrao[j] >= '0' && padrao[j] <= '9') {
-                numero = (numero < 0 ? 0 : numero * 10) + (padrao[j] - '0');
+                const auto digito = static_cast<std::size_t>(padrao[j] - '0');
+                if (numero == kAusente) numero = 0;
+                if (numero > (kAusente - 1 - digito) / 10) throw EErroFormato(ErroDeFormato(padrao));
+                numero = numero * 10 + digito;
                 ++j;
             }
             return numero;
         };
-        int numero = lerNumero();
-        if (numero >= 0 && j < padrao.size() && padrao[j] == ':') {
+        std::size_t numero = lerNumero();
+        if (numero != kAusente && j < padrao.size() && padrao[j] == ':') {
             especificacao.indice = numero;
             ++j;
-            numero = -1;
+            numero = kAusente;
         }
-        if (numero < 0) {
+        if (numero == kAusente) {
             if (j < padrao.size() && padrao[j] == '-') {
                 especificacao.aEsquerda = true;
                 ++j;
@@ -171,11 +175,12 @@ std::string Formatar(std::string_view padrao, std::initializer_list<ArgumentoFor
         especificacao.largura = numero;
         if (j < padrao.size() && padrao[j] == '.') {
             ++j;
-            especificacao.precisao = std::max(lerNumero(), 0);
+            const std::size_t precisao = lerNumero();
+            especificacao.precisao = precisao == kAusente ? 0 : precisao;
         }
         if (j >= padrao.size()) throw EErroFormato(ErroDeFormato(padrao));
         especificacao.tipo = static_cast<char>(padrao[j] | 0x20);  // case-insensitive
-        if (especificacao.indice >= 0) proximo = static_cast<std::size_t>(especificacao.indice);
+        if (especificacao.indice != kAusente) proximo = especificacao.indice;
         if (proximo >= lista.size()) throw EErroFormato(ErroDeFormato(padrao));
         resultado += Ajustar(Converter(especificacao, lista[proximo++], padrao), especificacao);
         i = j;

@@ -27,6 +27,7 @@ public:
     ArgumentoFormato(long valor) : valor_(std::int64_t{valor}) {}
     ArgumentoFormato(long long valor) : valor_(std::int64_t{valor}) {}
     ArgumentoFormato(unsigned long valor) : valor_(static_cast<std::int64_t>(valor)) {}
+    ArgumentoFormato(unsigned long long valor) : valor_(static_cast<std::int64_t>(valor)) {}
     ArgumentoFormato(const char* valor) : valor_(std::string(valor)) {}
     ArgumentoFormato(std::string_view valor) : valor_(std::string(valor)) {}
     ArgumentoFormato(const std::string& valor) : valor_(valor) {}

@@ -6,19 +6,15 @@
 namespace zq {
 
 int TextoParaInteiro(std::string_view texto) {
-    std::size_t i = texto.find_first_not_of(' ');
-    if (i == std::string_view::npos) i = texto.size();
-    const bool negativo = i < texto.size() && texto[i] == '-';
-    if (i < texto.size() && (texto[i] == '-' || texto[i] == '+')) ++i;
-    const std::string_view digitos = texto.substr(i);
+    constexpr std::size_t kMaximoDigitos = 9;
+    bool valido = !texto.empty() && texto.size() <= kMaximoDigitos;
     int valor = 0;
-    bool valido = !digitos.empty() && digitos.size() <= 9;
-    for (char c : digitos) {
-        valido = valido && c >= '0' && c <= '9';
-        valor = valor * 10 + (c - '0');
+    for (std::size_t i = 0; valido && i < texto.size(); ++i) {
+        valido = texto[i] >= '0' && texto[i] <= '9';
+        valor = valor * 10 + (texto[i] - '0');
     }
     if (!valido) throw EErroConversao(Formatar("'%s' não é um valor inteiro válido", {texto}));
-    return negativo ? -valor : valor;
+    return valor;
 }
 
 }  // namespace zq

@@ -4,9 +4,10 @@
 
 namespace zq {
 
-// A text read as an integer the way the platform converts it: leading blanks,
-// an optional sign, then only decimal digits (at most nine). Anything else
-// raises EErroConversao "'%s' não é um valor inteiro válido".
+// A number read from fixed columns: one to nine decimal digits and nothing
+// else. A sign, a blank or any other character raises EErroConversao
+// "'%s' não é um valor inteiro válido", so a value read this way is never
+// negative.
 int TextoParaInteiro(std::string_view texto);
 
 }  // namespace zq

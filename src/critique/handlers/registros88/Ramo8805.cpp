@@ -67,7 +67,7 @@ void Ramo8805::ConferirCrc(const std::string& linha) {
     try {
         VerificarCrc(Colunas(linha, 19, 10));
     } catch (const Excecao& erro) {
-        Rejeitar(erro.what());
+        Rejeitar(erro.Mensagem());
     } catch (const std::exception&) {
         Rejeitar("REJEIÇÃO (Reg.8805): CRC do Contador inválido!");
     }
