@@ -38,7 +38,7 @@ Registro8817 Correto8817() {
 }
 
 // An EPP declaration: a sale and a purchase within the state, the regime "7" in 8804, the accountant and the
-// assessment line given.
+// assessment lines given.
 struct DeclaracaoEpp {
     std::string periodo = "200605";
     std::vector<Registro50> notas = {
@@ -46,14 +46,16 @@ struct DeclaracaoEpp {
         {.cnpj = "44555666000181", .data = "20060512", .numero = 4521, .cfop = 1102, .emitente = 'T',
          .total = 800000, .base = 800000, .icms = 136000},
     };
-    std::string apuracao = Correto8814().Linha();
+    std::vector<std::string> notasAposRegistros50;
+    std::vector<std::string> apuracoes = {Correto8814().Linha()};
 
     std::vector<std::string> Linhas() const {
         std::vector<std::string> linhas{Registro10{.periodo = periodo}.Linha()};
         for (const auto& nota : notas) linhas.push_back(Linha126(nota.Linha()));
+        linhas.insert(linhas.end(), notasAposRegistros50.begin(), notasAposRegistros50.end());
         linhas.push_back(Registro8804{.periodo = periodo, .regime = '7'}.Linha());
         linhas.push_back(Registro8805().Linha());
-        linhas.push_back(apuracao);
+        linhas.insert(linhas.end(), apuracoes.begin(), apuracoes.end());
         for (auto& linha : Registros90(linhas)) linhas.push_back(std::move(linha));
         return linhas;
     }
@@ -63,7 +65,7 @@ DeclaracaoEpp Com8817(const Registro8817& registro = Correto8817()) {
     DeclaracaoEpp declaracao;
     declaracao.periodo = "200612";
     for (auto& nota : declaracao.notas) nota.data.replace(4, 2, "12");
-    declaracao.apuracao = registro.Linha();
+    declaracao.apuracoes = {registro.Linha()};
     return declaracao;
 }
 
@@ -93,7 +95,7 @@ TEST_P(Comparacao8814Test, CadaValorComparadoComORecalculado) {
     Registro8814 registro = Correto8814();
     GetParam().ajuste(registro);
     DeclaracaoEpp declaracao;
-    declaracao.apuracao = registro.Linha();
+    declaracao.apuracoes = {registro.Linha()};
     const std::string relatorio = Criticar(declaracao);
     if (GetParam().esperado.empty()) {
         EXPECT_EQ(Resultado(), 0) << relatorio;
@@ -158,9 +160,38 @@ TEST_F(EppTest, CreditoPresumidoLimitadoACinquentaPorCento) {
     registro.creditoPresumido = 15000;
     registro.impostoARecolher = 15000;
     DeclaracaoEpp declaracao;
-    declaracao.apuracao = registro.Linha();
+    declaracao.apuracoes = {registro.Linha()};
     const std::string relatorio = Criticar(declaracao);
     EXPECT_EQ(Resultado(), 0) << relatorio;
+}
+
+TEST_F(EppTest, SaidasEAquisicoesDeCuponsEFretesEntramNaApuracao) {
+    // Fiscal printer 200.00 at 17 % (and 50.00 under substitution, not taxed), consumer invoices on a base of
+    // 100.00, a freight out of 100.00 and a freight in of 50.00 paid by the declarant (modality 2).
+    DeclaracaoEpp declaracao;
+    declaracao.notasAposRegistros50 = {
+        Registro60M{.data = "20060515", .vendaBruta = 25000}.Linha(),
+        Registro60A{.data = "20060515", .valor = 20000}.Linha(),
+        Registro60A{.data = "20060515", .situacao = "F", .valor = 5000}.Linha(),
+        Registro61{.data = "20060520", .total = 10000, .base = 10000}.Linha(),
+        Linha126(Registro70{.data = "20060516", .total = 10000, .base = 10000}.Linha()),
+        Linha126(Registro70{.data = "20060517", .numero = 124, .cfop = 1352, .total = 5000, .base = 5000,
+                            .icms = 600, .frete = '2'}
+                     .Linha()),
+    };
+    Registro8814 registro = Correto8814();
+    registro.baseApurada = 1040000;
+    registro.totalAquisicoes = 805000;
+    declaracao.apuracoes = {registro.Linha()};
+    const std::string relatorio = Criticar(declaracao);
+    EXPECT_EQ(Resultado(), 0) << relatorio;
+}
+
+TEST_F(EppTest, ApuracaoRepetidaEhRejeitadaNoFim) {
+    DeclaracaoEpp declaracao;
+    declaracao.apuracoes.push_back(declaracao.apuracoes.front());
+    EXPECT_THAT(Criticar(declaracao),
+                HasSubstr(" - REJEIÇÃO: Foram encontrados 2 detalhes 14 do registro 88. Deve ser apenas 1.\r\n"));
 }
 
 TEST_F(EppTest, ApuracaoDe8814AposJunhoDe2006DeveIrNo8817) {
@@ -213,7 +244,7 @@ TEST_F(EppTest, RejeicaoAnteriorDispensaPeriodoEComparacoes) {
     registro8814.creditoEmpregados = 8;
     DeclaracaoEpp com8814;
     com8814.periodo = "200607";
-    com8814.apuracao = registro8814.Linha();
+    com8814.apuracoes = {registro8814.Linha()};
     Registro8817 registro8817 = Correto8817();
     registro8817.creditoOutorgado = 0;
     DeclaracaoEpp com8817 = Com8817(registro8817);
@@ -231,7 +262,7 @@ TEST_F(EppTest, RejeicaoAnteriorDispensaPeriodoEComparacoes) {
 
 TEST_F(EppTest, CamposInvalidosSaoTodosRelatadosESemComparacoes) {
     DeclaracaoEpp com8814;
-    com8814.apuracao = Sobrescrever(Sobrescrever(Correto8814().Linha(), 43, "0A6"), 66, "-4");
+    com8814.apuracoes = {Sobrescrever(Sobrescrever(Correto8814().Linha(), 43, "0A6"), 66, "-4")};
     std::string relatorio = Criticar(com8814);
     EXPECT_THAT(relatorio, HasSubstr(" - REJEIÇÃO (Reg 8814 - GIM EPP) Campo 'Número de Empregados' não possui um "
                                      "valor numérico válido: '0A6'\r\n"));
@@ -239,7 +270,7 @@ TEST_F(EppTest, CamposInvalidosSaoTodosRelatadosESemComparacoes) {
     EXPECT_THAT(relatorio, Not(HasSubstr("calculad")));
 
     DeclaracaoEpp com8817 = Com8817();
-    com8817.apuracao = Sobrescrever(Correto8817().Linha(), 61, "00000200X");
+    com8817.apuracoes = {Sobrescrever(Correto8817().Linha(), 61, "00000200X")};
     relatorio = Criticar(com8817);
     EXPECT_THAT(relatorio, HasSubstr(" - REJEIÇÃO (Reg 8817 - GIM EPP-MP 37/06) Campo 'Crédito Cheque Educação' não "
                                      "possui um valor monetário válido: '00000200X'\r\n"));
@@ -268,7 +299,7 @@ TEST_F(EppTest, EmpresaNormalNaoPodeInformarApuracaoDeEpp) {
 
 TEST_F(EppTest, DeclaracaoEppSemApuracaoEhRejeitada) {
     DeclaracaoEpp declaracao;
-    declaracao.apuracao = Registro8805().Linha();  // a line that is no assessment
+    declaracao.apuracoes.clear();
     EXPECT_THAT(Criticar(declaracao),
                 HasSubstr(" - REJEIÇÃO (Reg.8804): Não Existe Registro com Informações Crédito - EPP.\r\n"));
 }

@@ -122,7 +122,15 @@ INSTANTIATE_TEST_SUITE_P(
         [](DeclaracaoSimples& d) { d.linhas8818 = {Sobrescrever(d.registro8818.Linha(), 85, "0001A0000")}; },
         {" - REJEIÇÃO (Reg 8818 - GIM Simples Nacional) Campo 'Faturamento' não possui um valor monetário "
          "válido: '0001A0000'\r\n"},
-        {"(Reg.8818)", "(Reg 8818)", "Não Existe Registro"}}),
+        {"(Reg.8818)", "(Reg 8818)", "Não Existe Registro"}},
+                    CasoSimples{"linha_curta",
+                                [](DeclaracaoSimples& d) { d.linhas8818 = {d.registro8818.Linha().substr(0, 110)}; },
+                                {" - REJEIÇÃO (Reg. 8818) : O tamanho do registro está incorreto.",
+                                 " - REJEIÇÃO (Reg 8818 - GIM Simples Nacional) Campo 'ICMS a recolher' não possui um "
+                                 "valor monetário válido: ''\r\n",
+                                 " - REJEIÇÃO (Reg 8818 - GIM Simples Nacional) Campo 'Categoria do Estabelecimento' "
+                                 "não possui um valor numérico válido: ''\r\n"},
+                                {"(Reg.8818)", "(Reg 8818)", "Erro ao processar"}}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
 INSTANTIATE_TEST_SUITE_P(
