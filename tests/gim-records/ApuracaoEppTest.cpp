@@ -88,7 +88,8 @@ TEST(ImpostoDevidoTest, PercentualEmDecimosAplicadoABaseEfetivaComQuatroDecimais
 }
 
 TEST(PercentualEmpregadosTest, PontosPorFaixaDeEmpregados) {
-    const std::pair<std::int32_t, std::int32_t> casos[] = {{0, 0}, {1, 1}, {5, 5}, {6, 7}, {20, 35}, {21, 35}, {999, 35}};
+    const std::pair<std::int32_t, std::int32_t> casos[] = {{0, 0},   {1, 1},   {5, 5},  {6, 7},
+                                                           {20, 35}, {21, 35}, {999, 35}};
     for (const auto& [empregados, percentual] : casos) {
         TGimEPP epp;
         epp.CalcularPercentualEmpregados(empregados);

@@ -141,7 +141,8 @@ void TGimSN::VerificarTipo(const std::string& finalidade10, MensagensGimSN& mens
 void TGimSN::VerificarRegime(MensagensGimSN& mensagens) const {
     if (regimePagamento_ != 3) {
         mensagens.rejeicoes.push_back(
-            Formatar("REJEIÇÃO (Reg.8818) Campo 13: Regime de apuração diferente do esperado. Esperado: 3 Encontrado: %d",
+            Formatar("REJEIÇÃO (Reg.8818) Campo 13: Regime de apuração diferente do esperado. Esperado: 3 "
+                     "Encontrado: %d",
                      {regimePagamento_}));
     }
 }
@@ -272,7 +273,8 @@ void TGimSN::VerificarMatriz(const std::string& cnpj, MensagensGimSN& mensagens)
             mensagens.advertencias.push_back(
                 "ADVERTÊNCIA: O valor do ICMS a recolher (campo 18) obtido pela multiplicação do faturamento (campo "
                 "14) pela alíquota (campo 16) é R$ " +
-                Valor(esperado) + ". O valor informado no arquivo para o ICMS a recolher é R$ " + Valor(icmsARecolher_) +
+                Valor(esperado) + ". O valor informado no arquivo para o ICMS a recolher é R$ " +
+                Valor(icmsARecolher_) +
                 ". Este valor será lançado na base de dados da XAR e poderá ser fruto de futura cobrança. De forma que "
                 "é importante ter certeza de que o valor informado no arquivo é o valor correto. Caso exista a "
                 "certeza, então ignore a advertência.");

@@ -59,7 +59,8 @@ void Ramo8817::Recalcular(const std::string& linha) {
     Comparar(linha, 34, epp.ImpostoDevido(), "REJEIÇÃO (Reg.8817): Imposto Devido calculado ");
     const Moeda creditoOutorgado = Valor(linha, 43) + Valor(linha, 52) + Valor(linha, 61);
     Comparar(linha, 70, creditoOutorgado, "REJEIÇÃO (Reg.8817): Crédito Outorgado calculado ");
-    Comparar(linha, 79, Abs(epp.ImpostoDevido() - creditoOutorgado), "REJEIÇÃO (Reg.8817): Imposto a Recolher calculado ");
+    Comparar(linha, 79, Abs(epp.ImpostoDevido() - creditoOutorgado),
+             "REJEIÇÃO (Reg.8817): Imposto a Recolher calculado ");
 }
 
 }  // namespace zq
