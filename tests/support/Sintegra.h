@@ -27,8 +27,16 @@ struct Registro10 {
         linha.resize(65, ' ');
         linha += "NURVEK";
         linha.resize(95, ' ');
-        linha += uf + "6133334444" + periodo + "01" + periodo + "31" + "33" + finalidade;
+        linha += uf + "6133334444" + periodo + "01" + periodo + UltimoDia() + "33" + finalidade;
         return linha;
+    }
+
+    // The last day of the period's month, two digits.
+    std::string UltimoDia() const {
+        const int ano = std::stoi(periodo.substr(0, 4));
+        const int mes = std::stoi(periodo.substr(4, 2));
+        if (mes == 2) return (ano % 4 == 0 && (ano % 100 != 0 || ano % 400 == 0)) ? "29" : "28";
+        return (mes == 4 || mes == 6 || mes == 9 || mes == 11) ? "30" : "31";
     }
 };
 

@@ -1,8 +1,9 @@
 #pragma once
 // What the pass hands to the EPP and Simples Nacional calculators, the FUNCEP
-// limit, the detail records and the reference database. Each is an interface
-// here; until those parts exist, the stand-ins of CriarComplementosAusentes
-// behave as an empty reference database and absent detail records would.
+// limit, the detail records and the reference database. The detail records and
+// the reference database are interfaces here; until those parts exist, the
+// stand-ins of CriarComplementosAusentes behave as an empty reference database
+// and absent detail records would.
 
 #include <memory>
 #include <string>
@@ -10,40 +11,12 @@
 #include <vector>
 
 #include "critique/MensagensCritica.h"
+#include "gim-records/apuracao/GimEPP.h"
+#include "gim-records/apuracao/GimSN.h"
+#include "gim-records/apuracao/ValidFuncep.h"
 #include "record-model/comum/Moeda.h"
 
 namespace zq {
-
-// TGimEPP: the outputs and acquisitions of the EPP tax computation.
-class ApuracaoEpp {
-public:
-    virtual ~ApuracaoEpp() = default;
-    virtual void AcumularSaida(int cfop, Moeda valor) = 0;
-    virtual void AcumularAquisicao(int cfop, Moeda valor) = 0;
-    virtual void AcumularAquisicaoInterna(int cfop, Moeda valor) = 0;
-};
-
-// TGimSN: the entries of a Simples Nacional declaration.
-class ApuracaoSimplesNacional {
-public:
-    virtual ~ApuracaoSimplesNacional() = default;
-    virtual void AcumularEntrada(Moeda valor) = 0;
-};
-
-// TValid_FUNCEP: the FUNCEP values of 8802 and 8816 and its ceiling.
-class LimiteFuncep {
-public:
-    virtual ~LimiteFuncep() = default;
-    virtual void SetDebitoSaidas(Moeda valor) = 0;
-    virtual void SetFuncepNormal(Moeda valor) = 0;
-    virtual Moeda FuncepNormal() const = 0;
-    virtual bool FuncepNormalExcedido() const = 0;
-    virtual void SetFuncepStSaidas(Moeda valor) = 0;
-    virtual Moeda FuncepStSaidas() const = 0;
-    // The rejection of an 8802 field 12 below the ST of the records 53 less the FUNCEP on ST outputs, when no
-    // 8821 explains the difference.
-    virtual std::string MensagemStSaidas(Moeda lido8816, Moeda lido8802, Moeda apurado53) const = 0;
-};
 
 // The special-rule list of the reference database: contributors whose
 // internal ICMS differences are deferred and forgiven up to a percentage.
@@ -113,9 +86,9 @@ public:
 };
 
 struct ComplementosCritica {
-    std::unique_ptr<ApuracaoEpp> epp;
-    std::unique_ptr<ApuracaoSimplesNacional> simplesNacional;
-    std::unique_ptr<LimiteFuncep> funcep;
+    std::unique_ptr<TGimEPP> epp;
+    std::unique_ptr<TGimSN> simplesNacional;
+    std::unique_ptr<TValid_FUNCEP> funcep;
     std::unique_ptr<RegraEspecial> regraEspecial;
     std::unique_ptr<EntregaRegimeNormal> entregaRegimeNormal;
     std::unique_ptr<AjustesSubstituicao> ajustesSubstituicao;

@@ -23,7 +23,7 @@ struct ValoresSubstituicao {
 
 class ConciliacaoSubstituicao {
 public:
-    ConciliacaoSubstituicao(const AjustesSubstituicao& ajustes, const LimiteFuncep& funcep)
+    ConciliacaoSubstituicao(const AjustesSubstituicao& ajustes, const TValid_FUNCEP& funcep)
         : ajustes_(ajustes), funcep_(funcep) {}
 
     void Conciliar(const ValoresSubstituicao& valores, MensagensCritica& mensagens) const;
@@ -42,7 +42,7 @@ private:
     void ComAjustes(const ValoresSubstituicao& valores, MensagensCritica& mensagens) const;
 
     const AjustesSubstituicao& ajustes_;
-    const LimiteFuncep& funcep_;
+    const TValid_FUNCEP& funcep_;
 };
 
 }  // namespace zq

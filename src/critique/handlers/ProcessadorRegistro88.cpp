@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "critique/handlers/registros88/Ramos88.h"
+#include "critique/handlers/registros88/RamosApuracao88.h"
 #include "critique/handlers/registros88/RamosDetalhe88.h"
 #include "record-model/campos/Conversoes.h"
 #include "record-model/comum/Formatador.h"
@@ -38,6 +39,9 @@ ProcessadorRegistro88::ProcessadorRegistro88(ContextoCritica& contexto, ObjetosD
     Registrar<Ramo8806>(ramos_, 6, contexto, objetos);
     Registrar<Ramo8815>(ramos_, 15, contexto, objetos);
     Registrar<Ramo8816>(ramos_, 16, contexto, objetos);
+    Registrar<Ramo8814>(ramos_, 14, contexto, objetos);
+    Registrar<Ramo8817>(ramos_, 17, contexto, objetos);
+    Registrar<Ramo8818>(ramos_, 18, contexto, objetos);
     Registrar<Ramo8850>(ramos_, 50, contexto, objetos);
     RegistrarRamosDetalhe(ramos_, contexto, objetos);
 }

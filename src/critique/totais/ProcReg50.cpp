@@ -72,7 +72,7 @@ void TProcReg50::Processar(const TReg50& registro, MensagensCritica& mensagens) 
     }
     if (CfopDiferencaAliquota(codigo)) diferencaAliquota_ += registro.ValorIcms();
 
-    ApuracaoEpp& epp = *complementos_.epp;
+    TGimEPP& epp = *complementos_.epp;
     if (normalOuExtemporanea && cfop.IsEntrada()) {
         epp.AcumularAquisicao(codigo, registro.ValorTotal());
         complementos_.simplesNacional->AcumularEntrada(registro.ValorTotal());

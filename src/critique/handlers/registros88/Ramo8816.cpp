@@ -19,7 +19,7 @@ void Ramo8816::Processar(const LinhaRegistro88& linha) {
                  std::string(brancos));
     }
     const TReg8816& registro = Registros().Registro8816();
-    LimiteFuncep& funcep = *objetos_.complementos.funcep;
+    TValid_FUNCEP& funcep = *objetos_.complementos.funcep;
     funcep.SetFuncepNormal(registro.FuncepIcmsNormal());
     if (funcep.FuncepNormalExcedido()) {
         Rejeitar("REJEIÇÃO (Reg.8816): Valor do FUNCEP-Icms Normal excedido: " + FormatarValor(funcep.FuncepNormal()));
