@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "critique/fechamento/ConciliacaoSubstituicao.h"
+#include "support/Detalhes88.h"
 
 namespace zq {
 namespace {
@@ -16,20 +17,6 @@ using testing::HasSubstr;
 using testing::IsEmpty;
 
 Moeda Reais(double valor) { return Moeda::DeCentavos(std::llround(valor * 100)); }
-
-struct AjustesLidos final : AjustesSubstituicao {
-    int quantidade8821 = 0;
-    Moeda total8821;
-    Moeda ressarcimento8821;
-    Moeda ressarcido8822;
-    Moeda debitos8823;
-
-    int Quantidade8821() const override { return quantidade8821; }
-    Moeda TotalAjustes8821() const override { return total8821; }
-    Moeda Ressarcimento8821() const override { return ressarcimento8821; }
-    Moeda TotalRessarcido8822() const override { return ressarcido8822; }
-    Moeda OutrosDebitos8823() const override { return debitos8823; }
-};
 
 const std::string kRejeicao8802 =
     "REJEIÇÃO(Reg 8802) Campo 12: O ICMS subst. por saídas informado está inferior ao apurado.";
@@ -44,11 +31,15 @@ protected:
     }
 
     void Conciliar(const ValoresSubstituicao& valores) {
-        ConciliacaoSubstituicao(ajustes_, *complementos_.funcep).Conciliar(valores, mensagens_);
+        ConciliacaoSubstituicao(detalhes_, *complementos_.funcep).Conciliar(valores, mensagens_);
+    }
+    void Ler(TRegDetalhe& registro, const std::string& linha) {
+        std::vector<std::string> rejeicoes;
+        ASSERT_TRUE(registro.Ler(linha, rejeicoes)) << linha;
     }
 
     ComplementosCritica complementos_ = CriarComplementosAusentes();
-    AjustesLidos ajustes_;
+    DetalhesGim detalhes_;
     MensagensCritica mensagens_;
 };
 
@@ -75,9 +66,9 @@ TEST_F(ConciliacaoSubstituicaoTest, Sem8821NemFuncepFicaARejeicaoSimples) {
 }
 
 TEST_F(ConciliacaoSubstituicaoTest, Com8821ORessarcimentoDos8822DeveSerODo8821) {
-    ajustes_.quantidade8821 = 1;
-    ajustes_.ressarcimento8821 = Reais(50);
-    ajustes_.ressarcido8822 = Reais(45.5);
+    Ler(detalhes_.creditosSt, teste::Detalhe8821{.ressarcimento = 5000}.Linha());
+    Ler(detalhes_.ressarcimentos, teste::Detalhe8822{.valor = 2000}.Linha());
+    Ler(detalhes_.ressarcimentos, teste::Detalhe8822{.valor = 2550}.Linha());
     Conciliar({});
     EXPECT_THAT(mensagens_.ListaRejeicoes,
                 ElementsAre("REJEIÇÃO anterior",
@@ -99,8 +90,7 @@ class ConciliacaoComAjustesTest : public ConciliacaoSubstituicaoTest, public tes
 };
 
 TEST_P(ConciliacaoComAjustesTest, AMensagemConciliadaSubstituiASimples) {
-    ajustes_.quantidade8821 = 1;
-    ajustes_.total8821 = Reais(GetParam().ajustes8821);
+    Ler(detalhes_.creditosSt, teste::Detalhe8821{.devolucao = std::llround(GetParam().ajustes8821 * 100)}.Linha());
     Conciliar({.diferenca = Reais(30), .campo12 = Reais(70), .anexoV = Reais(100), .saidasInternas = Reais(100)});
 
     const std::vector<std::string> advertencias(mensagens_.ListaAdvertencias.begin() + 1,
