@@ -216,6 +216,15 @@ TEST_F(DetalhesNaDeclaracaoTest, ReciboNaDeclaracaoRetificadoraUmaRejeicaoPorLin
     EXPECT_THAT(relatorio, Not(HasSubstr("Só pode ter um registro 8830")));
 }
 
+TEST_F(DetalhesNaDeclaracaoTest, DataDoReciboQueNaoExisteEncerraACriticaComErroDeProcessamento) {
+    DeclaracaoMensal declaracao;
+    declaracao.gim.back() = Detalhe8830{.tipo = "2", .data = "31022017"}.Linha();
+    const std::string relatorio = Criticar(declaracao);
+    EXPECT_EQ(Resultado(), 2);
+    EXPECT_THAT(relatorio, HasSubstr("Erro ao processar crítica específica (Registro 88"));
+    EXPECT_THAT(relatorio, HasSubstr("Data inválida. Dia e/ou mês e/ou ano incorreto(s). Data: 31022017"));
+}
+
 TEST_F(DetalhesNaDeclaracaoTest, RetificadoraSemReciboNaoPedeO8830) {
     DeclaracaoMensal declaracao;
     declaracao.gim.pop_back();

@@ -3,8 +3,6 @@
 // and, when the object accepts it, compares it with record 10, the GIM's main records and the other details.
 // The branches of the EPP records (8814, 8817) and the Simples Nacional record (8818) come with their
 // calculators; until then those sub-types only pass the frame checks and reach the record set.
-//
-// The branch of 8829 reconnects the reference database first when it is not connected.
 
 #include "critique/handlers/registros88/Ramo88.h"
 
