@@ -193,8 +193,8 @@ TEST_P(ReembolsoStTest, O8821SubstituiOsAchadosSimplesDo8802) {
     EXPECT_THAT(relatorio, Not(HasSubstr("O ICMS subst. por saídas informado está inferior ao apurado")));
     if (GetParam().resultado == 2) {
         EXPECT_THAT(relatorio, HasSubstr("Lido: 8802 : R$ 70,00 (A), 8816: R$ 0,00(E), 8821: R$ 10,00(C) e 8823: R$ "
-                                         "0,00(D). Apurado: R$ 100,00(B). Diferença : A - (B - C + D - E) = R$ "
-                                         "-20,00."));
+                                         "0,00(D). Apurado: R$ 100,00(B). Diferença : A - (B - C + D - E) = -R$ "
+                                         "20,00."));
         EXPECT_THAT(relatorio, HasSubstr("REJEIÇÃO(Reg 8802) Campo 12: O ICMS subst. por saídas internas informado no "
                                          "registro 8802 (campo 12) é inferior"));
     }
@@ -243,7 +243,7 @@ TEST_F(DetalhesNaDeclaracaoTest, EntregaNormalSemReciboDesde05de2011EhRejeitada)
 
 TEST_F(DetalhesNaDeclaracaoTest, EntregaNormalSemReciboAntesDe05de2011TemAvisoAntesDasAdvertencias) {
     Registro10 registro10;
-    registro10.periodo = "201104";
+    registro10.periodo = "201103";
     Registro8805 contador;
     contador.email = "contadora@www.exemplo.com.br";
     std::vector<std::string> linhas = {registro10.Linha(), Registro88("01"), contador.Linha()};
