@@ -77,6 +77,20 @@ TEST_F(ConciliacaoSubstituicaoTest, Com8821ORessarcimentoDos8822DeveSerODo8821) 
                             "e o valor informado no registro 8821 é R$ 50,00."));
 }
 
+TEST_F(ConciliacaoSubstituicaoTest, OutrosDebitosDo8823AumentamOQueO8802DeveCobrir) {
+    // Records 53: 100.00 on Anexo V; 8802 field 12: 70.00; 8821 returns 30.00; 8823 other debits 5.00.
+    Ler(detalhes_.creditosSt, teste::Detalhe8821{.devolucao = 3000}.Linha());
+    Ler(detalhes_.debitosSt, teste::Detalhe8823{.valor = 500}.Linha());
+    Conciliar({.diferenca = Reais(30), .campo12 = Reais(70), .anexoV = Reais(100), .saidasInternas = Reais(100)});
+
+    EXPECT_THAT(mensagens_.ListaAdvertencias,
+                ElementsAre("ADVERTÊNCIA anterior", HasSubstr("8821: R$ 30,00(C) e 8823: R$ 5,00(D). Apurado: R$ "
+                                                              "100,00(B). Diferença : A - (B - C + D - E) = -R$ 5,00.")));
+    EXPECT_THAT(mensagens_.ListaRejeicoes,
+                ElementsAre("REJEIÇÃO anterior", HasSubstr("8821: R$ 30,00(C) e 8823: R$ 5,00(D). Apurado(53): R$ "
+                                                           "100,00(B). Diferença : A - (B - C + D - E) = -R$ 5,00.")));
+}
+
 // Records 53: 100.00 of ST on internal outputs, all on Anexo V; 8802 declares 70.00 (field 12) + 0.00 (field
 // 13); 8821 explains `ajustes8821` of the difference of 30.00.
 struct CasoAjustes {
