@@ -85,7 +85,8 @@ TEST_F(ConciliacaoSubstituicaoTest, OutrosDebitosDo8823AumentamOQueO8802DeveCobr
 
     EXPECT_THAT(mensagens_.ListaAdvertencias,
                 ElementsAre("ADVERTÊNCIA anterior", HasSubstr("8821: R$ 30,00(C) e 8823: R$ 5,00(D). Apurado: R$ "
-                                                              "100,00(B). Diferença : A - (B - C + D - E) = -R$ 5,00.")));
+                                                              "100,00(B). Diferença : A - (B - C + D - E) = -R$ "
+                                                              "5,00.")));
     EXPECT_THAT(mensagens_.ListaRejeicoes,
                 ElementsAre("REJEIÇÃO anterior", HasSubstr("8821: R$ 30,00(C) e 8823: R$ 5,00(D). Apurado(53): R$ "
                                                            "100,00(B). Diferença : A - (B - C + D - E) = -R$ 5,00.")));

@@ -41,7 +41,9 @@ std::string Registro8815ComChequeMoradia() { return GimSemCabecalho("15", {0, 0,
 
 class DetalhesNaDeclaracaoTest : public DeclaracaoHostTest {
 protected:
-    std::string Criticar(const DeclaracaoMensal& declaracao) { return DeclaracaoHostTest::Criticar(declaracao.Linhas()); }
+    std::string Criticar(const DeclaracaoMensal& declaracao) {
+        return DeclaracaoHostTest::Criticar(declaracao.Linhas());
+    }
 };
 
 TEST_F(DetalhesNaDeclaracaoTest, EntregaNormalComTodosOsDetalhesCertosDaZero) {
@@ -166,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDetalhes{"aquisicoes_farmaceuticas_sem_8802",
                      {Detalhe8827{}.Linha()},
                      {{"REJEIÇÃO (Reg 8827): O somatório das aquisições (campo 5 + campo 8) está diferente do "
-                       "informado no campo 11 do registro 8802. Aquisições(8827): R$ 205,00 Campo 11(8802): R$ 0,00."}}},
+                       "informado no campo 11 do registro 8802. Aquisições(8827): R$ 205,00 Campo 11(8802): R$ "
+                       "0,00."}}},
         CasoDetalhes{"contagem_do_8828_tambem_em_linha_rejeitada",
                      {Detalhe8828{.icmsContribuintes = 0}.Linha(), Detalhe8828{.icmsContribuintes = 0}.Linha(),
                       Sobrescrever(Detalhe8828{}.Linha(), 5, "X")},

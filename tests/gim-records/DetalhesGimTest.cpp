@@ -213,7 +213,8 @@ TEST(ChequesTest, CadaTipoContraSeuCreditoNo8815EApenasUmPorTipo) {
     EXPECT_THAT(rejeicoes, IsEmpty());
     ASSERT_TRUE(cheques.Ler(teste::Detalhe8825{.tipo = "2"}.Linha(), rejeicoes));
     cheques.VerificarEducacao(Reais(50), rejeicoes);
-    EXPECT_THAT(rejeicoes, ElementsAre("REJEIÇÃO (Reg.8825): Foram encontrados 2 cheques educação. Deve ser apenas 1."));
+    EXPECT_THAT(rejeicoes,
+                ElementsAre("REJEIÇÃO (Reg.8825): Foram encontrados 2 cheques educação. Deve ser apenas 1."));
     EXPECT_EQ(cheques.QuantidadeHabitacao(), 1);
 }
 
@@ -258,13 +259,14 @@ TEST_P(FarmaceuticoTest, ImpostoSemValorNo8802) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, FarmaceuticoTest,
     testing::Values(
-        CasoFarmaceutico{"aquisicoes_sem_imposto", teste::Detalhe8827{.icmsInterestaduais = 0, .icmsInternas = 0}.Linha(),
-                         false, Moeda(), ""},
+        CasoFarmaceutico{"aquisicoes_sem_imposto",
+                         teste::Detalhe8827{.icmsInterestaduais = 0, .icmsInternas = 0}.Linha(), false, Moeda(), ""},
         CasoFarmaceutico{"aquisicoes_com_8802_de_um_centavo", teste::Detalhe8827{}.Linha(), false,
                          Moeda::DeCentavos(1), ""},
         CasoFarmaceutico{"aquisicoes_com_8802_zerado", teste::Detalhe8827{}.Linha(), false, Moeda(),
                          "REJEIÇÃO (Reg 8827): O somatório das aquisições (campo 5 + campo 8) está diferente do "
-                         "informado no campo 11 do registro 8802. Aquisições(8827): R$ 205,00 Campo 11(8802): R$ 0,00."},
+                         "informado no campo 11 do registro 8802. Aquisições(8827): R$ 205,00 Campo 11(8802): R$ "
+                         "0,00."},
         CasoFarmaceutico{"saidas_com_8802_zerado",
                          teste::Detalhe8828{.icmsContribuintes = 100, .icmsNaoContribuintes = 20, .icmsHospitais = 3}
                              .Linha(),
@@ -331,8 +333,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRecibo{"mensal_sem_recibo",
                    {.recibo = ""},
                    false,
-                   {"REJEIÇÃO (Reg.8830): Para a tipo de entrega diferente de 'Primeira entrega da declaração' deve ser "
-                    "informado o número do recibo"}},
+                   {"REJEIÇÃO (Reg.8830): Para a tipo de entrega diferente de 'Primeira entrega da declaração' deve "
+                    "ser informado o número do recibo"}},
         CasoRecibo{"mensal_com_data",
                    {.data = "10052017"},
                    false,

@@ -58,8 +58,8 @@ void TReg8825::VerificarCheque(const char* cheque, int campo8815, int quantidade
     if (soma != valor8815) {
         rejeicoes.push_back(Formatar(
             "REJEIÇÃO (Reg.8825) : O valor da apropriação (campo 6) somado ao valor das transferências de créditos por "
-            "saída (campo 5) não está igual ao valor do cheque %s apresentado no registro 8815 campo %d. O valor da soma é %m. "
-            "O encontrado no registro 8815 é %m.",
+            "saída (campo 5) não está igual ao valor do cheque %s apresentado no registro 8815 campo %d. O valor da "
+            "soma é %m. O encontrado no registro 8815 é %m.",
             {cheque, campo8815, soma, valor8815}));
     }
     if (quantidade > 1) {

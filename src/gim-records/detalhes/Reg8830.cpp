@@ -83,8 +83,9 @@ bool TReg8830::VerificarData(std::string_view periodo, std::vector<std::string>&
         }
     } else if (tipo == kPrimeiraEntrega) {
         if (AnoMes(*data_) != periodo) {
-            rejeicoes.push_back(Formatar("REJEIÇÃO (Reg.8830): Para a tipo de entrega 'Primeira entrega da declaração', "
-                                         "o período da data deve ser igual ao período da GIM. Data informada: '%s'.",
+            rejeicoes.push_back(Formatar("REJEIÇÃO (Reg.8830): Para a tipo de entrega 'Primeira entrega da "
+                                         "declaração', o período da data deve ser igual ao período da GIM. Data "
+                                         "informada: '%s'.",
                                          {DataCurta(*data_)}));
             valida = false;
         } else if (!recibo.empty()) {
@@ -101,8 +102,8 @@ bool TReg8830::VerificarData(std::string_view periodo, std::vector<std::string>&
             valida = false;
         }
         if (AnoMes(*data_) > periodo) {
-            rejeicoes.push_back(Formatar("REJEIÇÃO (Reg.8830): Para a tipo de entrega '%s' não pode ser superior a data "
-                                         "do período da GIM. Data informada: '%s'.",
+            rejeicoes.push_back(Formatar("REJEIÇÃO (Reg.8830): Para a tipo de entrega '%s' não pode ser superior a "
+                                         "data do período da GIM. Data informada: '%s'.",
                                          {NomeDoTipo(tipo), DataCurta(*data_)}));
             valida = false;
         }
@@ -117,8 +118,8 @@ bool TReg8830::VerificarData(std::string_view periodo, std::vector<std::string>&
 
 bool TReg8830::VerificarQuantidade(std::vector<std::string>& rejeicoes) const {
     if (Quantidade() < 2) return true;
-    rejeicoes.push_back(
-        Formatar("REJEIÇÃO (Reg.8830): Só pode ter um registro 8830 por arquivo. Foram encontrados %d", {Quantidade()}));
+    rejeicoes.push_back(Formatar("REJEIÇÃO (Reg.8830): Só pode ter um registro 8830 por arquivo. Foram encontrados %d",
+                                 {Quantidade()}));
     return false;
 }
 

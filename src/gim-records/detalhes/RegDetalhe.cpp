@@ -57,7 +57,9 @@ void TRegDetalhe::Aceitar(std::string_view linha) {
 const CampoDetalhe& TRegDetalhe::Campo(int numero) const {
     const auto campo = std::find_if(campos_.begin(), campos_.end(),
                                     [numero](const CampoDetalhe& c) { return c.numero == numero; });
-    if (campo == campos_.end()) throw std::logic_error("campo " + std::to_string(numero) + " fora da tabela de " + titulo_);
+    if (campo == campos_.end()) {
+        throw std::logic_error("campo " + std::to_string(numero) + " fora da tabela de " + titulo_);
+    }
     return *campo;
 }
 

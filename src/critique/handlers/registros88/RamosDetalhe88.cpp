@@ -164,9 +164,9 @@ void Ramo8826::Processar(const LinhaRegistro88& linha) {
     TReg8826& veiculos = Detalhes().veiculos;
     if (!veiculos.Ler(linha.texto, Rejeicoes())) return;
     if (veiculos.InscricaoEstadual() != Inscricao()) {
-        Rejeitar(Formatar("REJEIÇÃO (Reg.8826 - Linha %d) Campo 3: A inscrição estadual informada no registro 8826 está "
-                          "diferente da encontrada no registro 10. A informada no registro 8826 é %s e a do registro 10 "
-                          "é %s.",
+        Rejeitar(Formatar("REJEIÇÃO (Reg.8826 - Linha %d) Campo 3: A inscrição estadual informada no registro 8826 "
+                          "está diferente da encontrada no registro 10. A informada no registro 8826 é %s e a do "
+                          "registro 10 é %s.",
                           {linha.numero, veiculos.InscricaoEstadual(), Inscricao()}));
     }
     if (veiculos.Periodo() != Periodo()) {
