@@ -148,6 +148,15 @@ INSTANTIATE_TEST_SUITE_P(
                      {Detalhe8823{.periodo = "201704"}.Linha()},
                      {{") Campo 3: O período informado no 8823: 201704 está diferente do informado no registro 10: "
                        "201705."}}},
+        CasoDetalhes{"dois_8823",
+                     {Detalhe8823{}.Linha(), Detalhe8823{}.Linha()},
+                     {{"). Só pode ter um registro 8823 por arquivo. Foram encontrados 2."},
+                      {"O registro 8802 não foi localizado", 0}}},
+        CasoDetalhes{"valor_adicionado_com_letra",
+                     {Sobrescrever(Detalhe8829{}.Linha(), 10, "00000000001X0")},
+                     {{"REJEIÇÃO (Reg 8829 - Informação sobre valores agregados para o cálculo do valor adicionado "
+                       "por Municípios ) Campo 'Valor Adicionado do município' não possui um valor monetário válido: "
+                       "'00000000001X0'"}}},
         CasoDetalhes{"acao_de_beneficiario_zerado",
                      {Detalhe8824{.inscricao = "000000000"}.Linha()},
                      {{"REJEIÇÃO (Reg.8824) Campo 6: Inscrição Estadual inválida: 000000000"},
