@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "critique/fechamento/ConciliacaoSubstituicao.h"
+#include "support/Detalhes88.h"
 
 namespace zq {
 namespace {
@@ -16,20 +17,6 @@ using testing::HasSubstr;
 using testing::IsEmpty;
 
 Moeda Reais(double valor) { return Moeda::DeCentavos(std::llround(valor * 100)); }
-
-struct AjustesLidos final : AjustesSubstituicao {
-    int quantidade8821 = 0;
-    Moeda total8821;
-    Moeda ressarcimento8821;
-    Moeda ressarcido8822;
-    Moeda debitos8823;
-
-    int Quantidade8821() const override { return quantidade8821; }
-    Moeda TotalAjustes8821() const override { return total8821; }
-    Moeda Ressarcimento8821() const override { return ressarcimento8821; }
-    Moeda TotalRessarcido8822() const override { return ressarcido8822; }
-    Moeda OutrosDebitos8823() const override { return debitos8823; }
-};
 
 const std::string kRejeicao8802 =
     "REJEIÇÃO(Reg 8802) Campo 12: O ICMS subst. por saídas informado está inferior ao apurado.";
@@ -44,11 +31,15 @@ protected:
     }
 
     void Conciliar(const ValoresSubstituicao& valores) {
-        ConciliacaoSubstituicao(ajustes_, *complementos_.funcep).Conciliar(valores, mensagens_);
+        ConciliacaoSubstituicao(detalhes_, *complementos_.funcep).Conciliar(valores, mensagens_);
+    }
+    void Ler(TRegDetalhe& registro, const std::string& linha) {
+        std::vector<std::string> rejeicoes;
+        ASSERT_TRUE(registro.Ler(linha, rejeicoes)) << linha;
     }
 
     ComplementosCritica complementos_ = CriarComplementosAusentes();
-    AjustesLidos ajustes_;
+    DetalhesGim detalhes_;
     MensagensCritica mensagens_;
 };
 
@@ -75,15 +66,30 @@ TEST_F(ConciliacaoSubstituicaoTest, Sem8821NemFuncepFicaARejeicaoSimples) {
 }
 
 TEST_F(ConciliacaoSubstituicaoTest, Com8821ORessarcimentoDos8822DeveSerODo8821) {
-    ajustes_.quantidade8821 = 1;
-    ajustes_.ressarcimento8821 = Reais(50);
-    ajustes_.ressarcido8822 = Reais(45.5);
+    Ler(detalhes_.creditosSt, teste::Detalhe8821{.ressarcimento = 5000}.Linha());
+    Ler(detalhes_.ressarcimentos, teste::Detalhe8822{.valor = 2000}.Linha());
+    Ler(detalhes_.ressarcimentos, teste::Detalhe8822{.valor = 2550}.Linha());
     Conciliar({});
     EXPECT_THAT(mensagens_.ListaRejeicoes,
                 ElementsAre("REJEIÇÃO anterior",
                             "REJEIÇÃO (Reg.8822): A soma dos totais ressarcidos dos registros 8822 (campo 6) deve ser "
                             "igual ao valor informado no registro 8821 (campo 6). A soma dos registros 8822 é R$ 45,50 "
                             "e o valor informado no registro 8821 é R$ 50,00."));
+}
+
+TEST_F(ConciliacaoSubstituicaoTest, OutrosDebitosDo8823AumentamOQueO8802DeveCobrir) {
+    // Records 53: 100.00 on Anexo V; 8802 field 12: 70.00; 8821 returns 30.00; 8823 other debits 5.00.
+    Ler(detalhes_.creditosSt, teste::Detalhe8821{.devolucao = 3000}.Linha());
+    Ler(detalhes_.debitosSt, teste::Detalhe8823{.valor = 500}.Linha());
+    Conciliar({.diferenca = Reais(30), .campo12 = Reais(70), .anexoV = Reais(100), .saidasInternas = Reais(100)});
+
+    EXPECT_THAT(mensagens_.ListaAdvertencias,
+                ElementsAre("ADVERTÊNCIA anterior", HasSubstr("8821: R$ 30,00(C) e 8823: R$ 5,00(D). Apurado: R$ "
+                                                              "100,00(B). Diferença : A - (B - C + D - E) = -R$ "
+                                                              "5,00.")));
+    EXPECT_THAT(mensagens_.ListaRejeicoes,
+                ElementsAre("REJEIÇÃO anterior", HasSubstr("8821: R$ 30,00(C) e 8823: R$ 5,00(D). Apurado(53): R$ "
+                                                           "100,00(B). Diferença : A - (B - C + D - E) = -R$ 5,00.")));
 }
 
 // Records 53: 100.00 of ST on internal outputs, all on Anexo V; 8802 declares 70.00 (field 12) + 0.00 (field
@@ -99,8 +105,7 @@ class ConciliacaoComAjustesTest : public ConciliacaoSubstituicaoTest, public tes
 };
 
 TEST_P(ConciliacaoComAjustesTest, AMensagemConciliadaSubstituiASimples) {
-    ajustes_.quantidade8821 = 1;
-    ajustes_.total8821 = Reais(GetParam().ajustes8821);
+    Ler(detalhes_.creditosSt, teste::Detalhe8821{.devolucao = std::llround(GetParam().ajustes8821 * 100)}.Linha());
     Conciliar({.diferenca = Reais(30), .campo12 = Reais(70), .anexoV = Reais(100), .saidasInternas = Reais(100)});
 
     const std::vector<std::string> advertencias(mensagens_.ListaAdvertencias.begin() + 1,

@@ -1,9 +1,8 @@
 #pragma once
 // What the pass hands to the EPP and Simples Nacional calculators, the FUNCEP
-// limit, the detail records and the reference database. The detail records and
-// the reference database are interfaces here; until those parts exist, the
-// stand-ins of CriarComplementosAusentes behave as an empty reference database
-// and absent detail records would.
+// limit and the reference database. The reference database is an interface
+// here; until it exists, the stand-ins of CriarComplementosAusentes behave as
+// an empty reference database would.
 
 #include <memory>
 #include <string>
@@ -42,45 +41,16 @@ public:
     virtual std::string Verificar(const std::string& inscricao, const std::string& periodo) = 0;
 };
 
-// TReg8821, TReg8822 and TReg8823: the credit and debit adjustments and the reimbursements of the ST on
-// internal outputs, reconciled with 8802 at record 90.
-class AjustesSubstituicao {
-public:
-    virtual ~AjustesSubstituicao() = default;
-    // Accepted 8821 lines.
-    virtual int Quantidade8821() const = 0;
-    // Returns, transfers to other states and reimbursements of 8821 (fields 4 to 6).
-    virtual Moeda TotalAjustes8821() const = 0;
-    // 8821 field 6.
-    virtual Moeda Ressarcimento8821() const = 0;
-    // Sum of the 8822 field 6.
-    virtual Moeda TotalRessarcido8822() const = 0;
-    // 8823 field 4.
-    virtual Moeda OutrosDebitos8823() const = 0;
-};
-
-// TReg8819 and TReg8820: the fuel tanks of the pump readings and of the closing stock.
-class TanquesCombustivel {
-public:
-    virtual ~TanquesCombustivel() = default;
-    virtual int TanquesEncerrantes() const = 0;  // distinct tanks of 8819
-    virtual int TanquesEstoque() const = 0;      // distinct tanks of 8820
-};
-
-// TReg8830: the receipt of the previous month's GIM.
-class ReciboMesAnterior {
-public:
-    virtual ~ReciboMesAnterior() = default;
-    // Accepted 8830 lines.
-    virtual int Quantidade() const = 0;
-    // A normal delivery without 8830: a notice before 05/2011, a rejection from then on. `periodo` "yyyymm".
-    virtual void VerificarAusencia(const std::string& periodo, MensagensCritica& mensagens) = 0;
-};
-
 // TQuadroV: the value added per municipality of the records 8829.
 class QuadroV {
 public:
     virtual ~QuadroV() = default;
+    // The one registration whose 8829 lines are ignored.
+    virtual bool Dispensada(const std::string& inscricao) const = 0;
+    // An 8829 line whose fields passed their checks: its value summed and counted, its period ("yyyymm") and its
+    // municipality checked.
+    virtual void Acumular(int municipio, Moeda valorAdicionado, const std::string& periodo,
+                          MensagensCritica& mensagens) = 0;
     // The sum of the 8829 values against the output values of the national records. `periodo` "yyyymm".
     virtual void ConferirTotalSaidas(Moeda totalSaidas, const std::string& periodo, MensagensCritica& mensagens) = 0;
 };
@@ -91,9 +61,6 @@ struct ComplementosCritica {
     std::unique_ptr<TValid_FUNCEP> funcep;
     std::unique_ptr<RegraEspecial> regraEspecial;
     std::unique_ptr<EntregaRegimeNormal> entregaRegimeNormal;
-    std::unique_ptr<AjustesSubstituicao> ajustesSubstituicao;
-    std::unique_ptr<TanquesCombustivel> tanques;
-    std::unique_ptr<ReciboMesAnterior> reciboMesAnterior;
     std::unique_ptr<QuadroV> quadroV;
 };
 

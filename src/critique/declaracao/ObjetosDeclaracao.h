@@ -6,6 +6,7 @@
 #include "critique/totais/ProcReg50.h"
 #include "critique/totais/VlrRegistros.h"
 #include "gim-records/Regs88.h"
+#include "gim-records/detalhes/DetalhesGim.h"
 #include "record-model/totais/AcumReg53.h"
 #include "record-model/totais/Acumulados.h"
 #include "record-model/totais/Controle54.h"
@@ -16,6 +17,7 @@ namespace zq {
 struct ObjetosDeclaracao {
     TReg10 registro10;
     TRegs88 registros88{registro10};
+    DetalhesGim detalhes;
     TAcumReg53 acumReg53;
     TReg61Acumulado reg61Acumulado;
     TControle54 controle54;

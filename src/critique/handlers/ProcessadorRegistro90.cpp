@@ -4,6 +4,7 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "critique/EnderecoSite.h"
 #include "critique/fechamento/ConciliacaoSubstituicao.h"
 #include "critique/fechamento/LeituraSegura.h"
 #include "record-model/campos/CampoSintegra.h"
@@ -40,10 +41,7 @@ void ProcessadorRegistro90::Processar(const LinhaCritica& linha) {
     VerificarSimplesNacional();
     ConciliarSubstituicao();
     VerificarTanques();
-    if (objetos_.complementos.reciboMesAnterior->Quantidade() == 0 && contexto_.registro10.tipoEntrega == '1' &&
-        !Declaracao().dadosAnuais) {
-        objetos_.complementos.reciboMesAnterior->VerificarAusencia(contexto_.registro10.periodo, contexto_.mensagens);
-    }
+    VerificarRecibo8830();
     objetos_.complementos.quadroV->ConferirTotalSaidas(objetos_.vlrRegistros.TotalSaidas(),
                                                        contexto_.registro10.periodo, contexto_.mensagens);
     RelatarErros88();
@@ -80,8 +78,13 @@ void ProcessadorRegistro90::VerificarQuantidades() {
 
 void ProcessadorRegistro90::VerificarSimplesNacional() {
     if (!Declaracao().regimeSimples) return;
-    const int permitidos = Quantidade88(19) + Quantidade88(50) + Quantidade88(20) + Quantidade88(4) +
-                           Quantidade88(5) + Quantidade88(6) + Quantidade88(26) + Quantidade88(30) + 1;
+    const DetalhesGim& detalhes = objetos_.detalhes;
+    const int q8819 = detalhes.encerrantes.Quantidade();
+    const int q8820 = detalhes.estoqueTanques.Quantidade();
+    const int q8826 = detalhes.veiculos.Quantidade();
+    const int q8830 = detalhes.reciboMesAnterior.Quantidade();
+    const int permitidos = q8819 + Quantidade88(50) + q8820 + Quantidade88(4) + Quantidade88(5) + Quantidade88(6) +
+                           q8826 + q8830 + 1;
     if (Declaracao().quantidade88 <= permitidos) return;
     Rejeitar(Formatar(
         "REJEIÇÃO: Existem registros 88 que não são os permitidos na declaração do Simples Nacional. Os REG-88 aceitos "
@@ -91,8 +94,8 @@ void ProcessadorRegistro90::VerificarSimplesNacional() {
         "registros 8804 e 8806 opcionais).\r\n* Encontrados: Quant. REG-88: %d > (Qtd. REG-8850: %d + Qtd. REG-8819: "
         "%d + Qtd. REG-8820: %d + Qtd. REG-8805: %d + Qtd. REG-8804: %d + Qtd. REG-8806: %d + Qtd. REG-8826: %d + "
         "Qtd. REG-8830: %d + Qtd. REG-8818: 1) = %d",
-        {Declaracao().quantidade88, Quantidade88(50), Quantidade88(19), Quantidade88(20), Quantidade88(5),
-         Quantidade88(4), Quantidade88(6), Quantidade88(26), Quantidade88(30), permitidos}));
+        {Declaracao().quantidade88, Quantidade88(50), q8819, q8820, Quantidade88(5), Quantidade88(4),
+         Quantidade88(6), q8826, q8830, permitidos}));
 }
 
 void ProcessadorRegistro90::ConciliarSubstituicao() {
@@ -107,16 +110,27 @@ void ProcessadorRegistro90::ConciliarSubstituicao() {
                                       *campo13,
                                       objetos_.acumReg53.RetidoSaidasAntecipacao5(),
                                       objetos_.acumReg53.RetidoSaidas()};
-    ConciliacaoSubstituicao(*complementos.ajustesSubstituicao, *complementos.funcep)
+    ConciliacaoSubstituicao(objetos_.detalhes, *complementos.funcep)
         .Conciliar(valores, contexto_.mensagens);
 }
 
 void ProcessadorRegistro90::VerificarTanques() {
-    const TanquesCombustivel& tanques = *objetos_.complementos.tanques;
-    if (tanques.TanquesEstoque() >= tanques.TanquesEncerrantes()) return;
+    const int encerrantes = objetos_.detalhes.encerrantes.QuantidadeTanques();
+    const int estoque = objetos_.detalhes.estoqueTanques.QuantidadeTanques();
+    if (estoque >= encerrantes) return;
     Rejeitar(Formatar("REJEIÇÃO (Reg.8819) Campo 9 (Tanque): Nem todos os tanques informados no registro 8819 estão no "
                       "registro 8820 Campo(4). Qtd. de Tanques informados : 8819 = %d e 8820 = %d",
-                      {tanques.TanquesEncerrantes(), tanques.TanquesEstoque()}));
+                      {encerrantes, estoque}));
+}
+
+// A normal monthly delivery must carry the receipt of the previous month.
+void ProcessadorRegistro90::VerificarRecibo8830() {
+    if (objetos_.detalhes.reciboMesAnterior.Quantidade() != 0 || contexto_.registro10.tipoEntrega != '1' ||
+        Declaracao().dadosAnuais) {
+        return;
+    }
+    TReg8830::VerificarAusencia(contexto_.registro10.periodo, kEnderecoSiteXar, contexto_.mensagens.ListaRejeicoes,
+                                contexto_.mensagens.ListaAvisos);
 }
 
 // The errors of the record set that no branch reported yet (the records without a branch, the lines that could

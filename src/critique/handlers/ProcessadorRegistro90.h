@@ -22,6 +22,7 @@ private:
     void VerificarSimplesNacional();
     void ConciliarSubstituicao();
     void VerificarTanques();
+    void VerificarRecibo8830();
     void RelatarErros88();
     void VerificarRegistrosExigidos();
 
