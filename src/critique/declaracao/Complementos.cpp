@@ -50,7 +50,7 @@ public:
 
 class EntregaSempreAceita final : public EntregaRegimeNormal {
 public:
-    std::string Verificar(const std::string&, const std::string&) override { return {}; }
+    void Verificar(const std::string&, const std::string&, std::vector<std::string>&) override {}
 };
 
 // No 8821, 8822 or 8823 line read.
@@ -79,6 +79,7 @@ public:
 // No 8829 read: nothing to compare.
 class QuadroVVazio final : public QuadroV {
 public:
+    void Ler(const std::string&, const std::string&, const std::string&, std::vector<std::string>&) override {}
     void ConferirTotalSaidas(Moeda, const std::string&, MensagensCritica&) override {}
 };
 

@@ -65,8 +65,10 @@ public:
 class EntregaRegimeNormal {
 public:
     virtual ~EntregaRegimeNormal() = default;
-    // Empty when allowed, else the refusal message.
-    virtual std::string Verificar(const std::string& inscricao, const std::string& periodo) = 0;
+    // Appends to `rejeicoes` what is wrong with the list of contributors allowed, then the refusal if the
+    // registration may not deliver.
+    virtual void Verificar(const std::string& inscricao, const std::string& periodo,
+                           std::vector<std::string>& rejeicoes) = 0;
 };
 
 // TReg8821, TReg8822 and TReg8823: the credit and debit adjustments and the reimbursements of the ST on
@@ -108,6 +110,10 @@ public:
 class QuadroV {
 public:
     virtual ~QuadroV() = default;
+    // One 8829 line of the declarant `inscricao` in the period `periodo` ("yyyymm"): its fields, its period and
+    // its municipality.
+    virtual void Ler(const std::string& linha, const std::string& inscricao, const std::string& periodo,
+                     std::vector<std::string>& rejeicoes) = 0;
     // The sum of the 8829 values against the output values of the national records. `periodo` "yyyymm".
     virtual void ConferirTotalSaidas(Moeda totalSaidas, const std::string& periodo, MensagensCritica& mensagens) = 0;
 };

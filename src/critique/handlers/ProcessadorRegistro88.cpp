@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "critique/handlers/registros88/Ramo8829.h"
 #include "critique/handlers/registros88/Ramos88.h"
 #include "critique/handlers/registros88/RamosDetalhe88.h"
 #include "record-model/campos/Conversoes.h"
@@ -38,6 +39,7 @@ ProcessadorRegistro88::ProcessadorRegistro88(ContextoCritica& contexto, ObjetosD
     Registrar<Ramo8806>(ramos_, 6, contexto, objetos);
     Registrar<Ramo8815>(ramos_, 15, contexto, objetos);
     Registrar<Ramo8816>(ramos_, 16, contexto, objetos);
+    Registrar<Ramo8829>(ramos_, 29, contexto, objetos);
     Registrar<Ramo8850>(ramos_, 50, contexto, objetos);
     RegistrarRamosDetalhe(ramos_, contexto, objetos);
 }

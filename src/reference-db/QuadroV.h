@@ -1,0 +1,41 @@
+#pragma once
+// TQuadroV: the records 8829, the value added per municipality. Each line is checked, summed and its
+// municipality looked up in the reference table; at record 90 the sum must not exceed the declaration's
+// output total.
+
+#include <string>
+#include <vector>
+
+#include "record-model/comum/Moeda.h"
+#include "reference-db/DTMMorvanta.h"
+
+namespace zq {
+
+class TQuadroV {
+public:
+    // The one registration whose 8829 lines are not judged.
+    static constexpr const char* kInscricaoDispensada = "160000010";
+
+    explicit TQuadroV(TDTMMorvanta& banco) : banco_(banco) {}
+
+    // One 8829 line of the declarant `inscricao` (nine characters) in the period `periodo` ("yyyymm").
+    void Ler(const std::string& linha, const std::string& inscricao, const std::string& periodo,
+             std::vector<std::string>& rejeicoes);
+    // From 01/2011, the sum of the accepted lines against the output total of the national records.
+    void ConferirTotalSaidas(Moeda totalSaidas, const std::string& periodo, std::vector<std::string>& rejeicoes) const;
+
+    Moeda SomaValorAdicionado() const { return soma_; }
+    int Quantidade() const { return quantidade_; }
+
+private:
+    void ConferirPeriodo(const std::string& periodo, std::vector<std::string>& rejeicoes) const;
+    void ConferirMunicipio(std::vector<std::string>& rejeicoes);
+
+    TDTMMorvanta& banco_;
+    long long codigoMunicipio_ = 0;
+    Moeda valorAdicionado_;
+    Moeda soma_;
+    int quantidade_ = 0;
+};
+
+}  // namespace zq
