@@ -6,6 +6,7 @@
 
 #include <set>
 
+#include "platform/Cp1252.h"
 #include "record-model/comum/Excecao.h"
 #include "reference-db/Empacotador.h"
 #include "reference-db/PacoteTeste.h"
@@ -102,7 +103,7 @@ TEST_F(EmpacotadorTest, FerramentaDizOQueFalhouEDevolveErro) {
     EXPECT_EQ(executar(""), 2);
     EXPECT_THAT(LerArquivo(pasta_ / "erro.txt"), HasSubstr("uso: morvanta-cri empacotar"));
     EXPECT_EQ(executar("desempacotar '" + (pasta_ / "nada.cri").string() + "' '" + (pasta_ / "saida").string() + "'"), 1);
-    EXPECT_THAT(LerArquivo(pasta_ / "erro.txt"), HasSubstr("nada.cri não localizado."));
+    EXPECT_THAT(Utf8ParaCp1252(LerArquivo(pasta_ / "erro.txt")), HasSubstr("nada.cri não localizado."));
     EXPECT_EQ(executar("empacotar '" + std::string(ZQ_DADOS_REFERENCIA) + "' '" + (pasta_ / "M.cri").string() + "'"), 0);
     EXPECT_TRUE(fs::exists(pasta_ / "M.cri"));
 }

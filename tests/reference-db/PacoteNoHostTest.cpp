@@ -154,12 +154,14 @@ TEST_F(PacoteNoHostTest, DuasCriticasAoMesmoTempoNaMesmaPastaTerminamComSeusRela
     GravarArquivo(pasta_ / "municipio.txt", comMunicipioDesconhecido.Texto());
 
     const auto host = (pastaHost_ / "ValidadorSintegra2018").string();
-    std::string comando = "cd '" + pasta_.Caminho().string() + "' && export ASAN_OPTIONS=detect_leaks=0 && ";
+    const auto caminho = [&](const std::string& nome) { return "'" + (pasta_ / nome).string() + "'"; };
+    std::string comando = "export ASAN_OPTIONS=detect_leaks=0; ";
     for (int vez = 0; vez < 4; ++vez) {
-        const std::string n = std::to_string(vez);
-        comando += "('" + host + "' limpa.txt limpa" + n + ".rel 2>/dev/null; echo $? > limpa" + n + ".rc) & ";
-        comando += "('" + host + "' municipio.txt municipio" + n + ".rel 2>/dev/null; echo $? > municipio" + n +
-                   ".rc) & ";
+        for (const std::string declaracao : {"limpa", "municipio"}) {
+            const std::string saida = declaracao + std::to_string(vez);
+            comando += "('" + host + "' " + caminho(declaracao + ".txt") + " " + caminho(saida + ".rel") +
+                       " 2>/dev/null; echo $? > " + caminho(saida + ".rc") + ") & ";
+        }
     }
     comando += "wait";
     ASSERT_EQ(std::system(comando.c_str()), 0);

@@ -25,6 +25,13 @@ DeclaracaoMensal ComQuadroV(std::vector<std::string> linhas8829, const std::stri
     return declaracao;
 }
 
+// The lines of a declaration of 11/2009, whose month ends on the 30th.
+std::vector<std::string> LinhasDe112009(const DeclaracaoMensal& declaracao) {
+    std::vector<std::string> linhas = declaracao.Linhas();
+    linhas[0].replace(linhas[0].find("20091131"), 8, "20091130");
+    return linhas;
+}
+
 long long Ocorrencias(const std::string& texto, const std::string& trecho) {
     long long quantas = 0;
     for (auto pos = texto.find(trecho); pos != std::string::npos; pos = texto.find(trecho, pos + 1)) ++quantas;
@@ -119,10 +126,10 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoEntrega{"mes_seguinte_a_permissao", "201407", "2013-01-01\t2014-06-30",
                                 "A EFD é exigida para a referência 07/2014. O contribuinte ficou desobrigado de "
                                 "apresentar a EFD de 01/2013 a 06/2014."},
-                    CasoEntrega{"antes_da_permissao", "201302", "2013-03-01 00:00:00\t2014-06-30",
-                                "A EFD é exigida para a referência 02/2013. O contribuinte ficou desobrigado de "
-                                "apresentar a EFD de 03/2013 a 06/2014."}),
-    [](const testing::TestParamInfo<CasoEntrega>& info) { return std::string(info.param.nome); });
+                    CasoEntrega{"antes_da_permissao", "201303", "2013-04-01 00:00:00\t2014-06-30",
+                                "A EFD é exigida para a referência 03/2013. O contribuinte ficou desobrigado de "
+                                "apresentar a EFD de 04/2013 a 06/2014."}),
+    [](const testing::TestParamInfo<CasoEntrega>& caso) { return std::string(caso.param.nome); });
 
 // "Today" is 15/06/2018 in these tests.
 TEST_F(RegrasReferenciaTest, ListaDaEfdForaDaValidadeERelogioAtrasadoSaoRejeitados) {
@@ -160,7 +167,7 @@ TEST_F(RegrasReferenciaTest, ListaDaEfdForaDaValidadeERelogioAtrasadoSaoRejeitad
 TEST_F(RegrasReferenciaTest, QuadroVAntesDe122009TemUmaSoRejeicaoDePeriodo) {
     Empacotar(DadosReferencia{});
     const std::string relatorio =
-        CriticarNaPasta(ComQuadroV({Quadro8829("10014", 1000), Quadro8829("10022", 1000)}, "200911").Linhas());
+        CriticarNaPasta(LinhasDe112009(ComQuadroV({Quadro8829("10014", 1000), Quadro8829("10022", 1000)}, "200911")));
     EXPECT_EQ(Ocorrencias(relatorio, "REJEIÇÃO (Reg. 8829): Não é permitido informar o registro 8829 para um período "
                                      "anterior a 12/2009."),
               1);
