@@ -3,6 +3,8 @@
 // limit, the detail records and the reference database. Each is an interface
 // here; until those parts exist, the stand-ins of CriarComplementosAusentes
 // behave as an empty reference database and absent detail records would.
+// The reference database puts its own in place before the pass
+// (ReferenciaCritica::Completar).
 
 #include <memory>
 #include <string>
