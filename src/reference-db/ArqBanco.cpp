@@ -15,17 +15,18 @@ bool ArquivoExiste(const std::filesystem::path& arquivo) {
     return std::filesystem::is_regular_file(arquivo, erro);
 }
 
-// The folder is checked before it is made, so a missing package leaves no folder behind.
-const std::filesystem::path& PacoteExistente(const std::filesystem::path& pacote) {
+// The parent of the work folder, once the package is known to exist: a missing package leaves no folder behind.
+const std::filesystem::path& PastaSeHouverPacote(const std::filesystem::path& pacote,
+                                                 const std::filesystem::path& pastaTemporaria) {
     if (!ArquivoExiste(pacote)) throw Excecao(Formatar("Arquivo %s não localizado.", {CaminhoCp1252(pacote)}));
-    return pacote;
+    return pastaTemporaria;
 }
 
 }  // namespace
 
 TArqBanco::TArqBanco(const std::filesystem::path& pacote, const std::filesystem::path& pastaTemporaria,
                      const std::string& prefixoPasta, const std::string& nomeBase, const std::string& senhaZip)
-    : pasta_((PacoteExistente(pacote), pastaTemporaria), prefixoPasta) {
+    : pasta_(PastaSeHouverPacote(pacote, pastaTemporaria), prefixoPasta) {
     const auto zip = pasta_.Caminho() / (nomeBase + ".zip");
     Decifrar(pacote, zip);
     const std::string banco = DescompactarArquivo(CaminhoCp1252(zip), CaminhoCp1252(pasta_.Caminho()), senhaZip);

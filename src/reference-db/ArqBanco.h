@@ -21,7 +21,6 @@ public:
     TArqBanco(const std::filesystem::path& pacote, const std::filesystem::path& pastaTemporaria,
               const std::string& prefixoPasta, const std::string& nomeBase, const std::string& senhaZip);
 
-    const std::filesystem::path& PastaTrabalhoBanco() const { return pasta_.Caminho(); }
     const std::filesystem::path& ArquivoBanco() const { return arquivoBanco_; }
 
 private:

@@ -20,7 +20,6 @@ public:
     // `periodo` "yyyy-mm". The list's validity messages go to `rejeicoes`; when false, Recusa() says why.
     bool PodeEntregar(const std::string& inscricao, const std::string& periodo, std::vector<std::string>& rejeicoes);
     const std::string& Recusa() const { return recusa_; }
-    const std::optional<TContribEntregaNormal>& Atual() const { return atual_; }
 
 private:
     TDTMMorvanta& banco_;

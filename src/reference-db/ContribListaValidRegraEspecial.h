@@ -20,12 +20,9 @@ public:
 
     // Makes the registration's entry the current one; false, and no current entry, when it is not listed.
     bool Localizar(const std::string& inscricao);
-    const std::optional<TContribValidRegraEspecial>& Atual() const { return atual_; }
 
     void AdicionarDiferenca(Moeda diferenca) { diferencaPermitida_ += diferenca; }
-    Moeda DiferencaPermitida() const { return diferencaPermitida_; }
     void Adiar(std::string mensagem) { adiadas_.push_back(std::move(mensagem)); }
-    const std::vector<std::string>& Adiadas() const { return adiadas_; }
 
     // True when DiferencaPermitida > percentage / 100 x saldoImposto, compared exactly.
     bool ToleranciaExcedida(Moeda saldoImposto) const;

@@ -40,9 +40,6 @@ public:
     // Only when connected; the connection is closed last.
     void FecharTabelas();
 
-    const std::filesystem::path& ArquivoBanco() const { return arqBanco_.ArquivoBanco(); }
-    const std::filesystem::path& PastaTrabalhoBanco() const { return arqBanco_.PastaTrabalhoBanco(); }
-
     bool LocalizarMunicipio(long long codigo);
     std::optional<TContribEntregaNormal> LocalizarContribEntregaNormal(const std::string& inscricao);
     // ErroExeSql "Erro selecionando em ContribCriticaICMSReg50Especial. Erro: <cause>."

@@ -24,9 +24,6 @@ public:
     // From 01/2011, the sum of the accepted lines against the output total of the national records.
     void ConferirTotalSaidas(Moeda totalSaidas, const std::string& periodo, std::vector<std::string>& rejeicoes) const;
 
-    Moeda SomaValorAdicionado() const { return soma_; }
-    int Quantidade() const { return quantidade_; }
-
 private:
     void ConferirPeriodo(const std::string& periodo, std::vector<std::string>& rejeicoes) const;
     void ConferirMunicipio(std::vector<std::string>& rejeicoes);
