@@ -63,10 +63,11 @@ public:
 
 private:
     void Passar(const std::filesystem::path& entrada) {
+        // The database outlives the handlers that consult it.
+        std::unique_ptr<ReferenciaCritica> referencia;
         Etapa("Criando objetos");
         ProcessadoresCritica processadores(contexto_);
         Etapa("Criando modelo de dados");
-        std::unique_ptr<ReferenciaCritica> referencia;
         try {
             referencia = CriarReferenciaCritica();
         } catch (const std::exception& erro) {
@@ -81,6 +82,7 @@ private:
         Etapa("Criando lista de contribuintes");
         Etapa("Preenchendo a lista de contribuintes");
         referencia->CarregarRegraEspecial();
+        referencia->Completar(processadores.Complementos());
 
         const bool ufDiferente = LerLinhas(entrada, processadores);
         if (ufDiferente) {

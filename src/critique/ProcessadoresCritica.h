@@ -23,6 +23,7 @@ public:
         }
     }
     void CriticasFinais();
+    ComplementosCritica& Complementos() { return objetos_.complementos; }
 
 private:
     void Registrar(int tipo, std::unique_ptr<ProcessadorRegistro> processador);

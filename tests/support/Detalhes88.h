@@ -123,7 +123,7 @@ struct Detalhe8828 {
 };
 
 struct Detalhe8829 {
-    std::string municipio = "00108";
+    std::string municipio = "10014";  // a municipality of the reference data
     std::int64_t valor = 10000;
 
     std::string Linha() const { return Linha126("8829" + municipio + Valor(valor)); }

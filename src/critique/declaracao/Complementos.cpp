@@ -14,7 +14,7 @@ public:
 
 class EntregaSempreAceita final : public EntregaRegimeNormal {
 public:
-    std::string Verificar(const std::string&, const std::string&) override { return {}; }
+    void Verificar(const std::string&, const std::string&, std::vector<std::string>&) override {}
 };
 
 // Without the reference database an 8829 is only checked for its format.

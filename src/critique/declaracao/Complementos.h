@@ -2,7 +2,8 @@
 // What the pass hands to the EPP and Simples Nacional calculators, the FUNCEP
 // limit and the reference database. The reference database is an interface
 // here; until it exists, the stand-ins of CriarComplementosAusentes behave as
-// an empty reference database would.
+// an empty reference database would. The reference database puts its own in
+// place before the pass (ReferenciaCritica::Completar).
 
 #include <memory>
 #include <string>
@@ -37,8 +38,10 @@ public:
 class EntregaRegimeNormal {
 public:
     virtual ~EntregaRegimeNormal() = default;
-    // Empty when allowed, else the refusal message.
-    virtual std::string Verificar(const std::string& inscricao, const std::string& periodo) = 0;
+    // Appends to `rejeicoes` what is wrong with the list of contributors allowed, then the refusal if the
+    // registration may not deliver.
+    virtual void Verificar(const std::string& inscricao, const std::string& periodo,
+                           std::vector<std::string>& rejeicoes) = 0;
 };
 
 // TQuadroV: the value added per municipality of the records 8829.

@@ -50,9 +50,8 @@ void ProcessadorRegistro90::Processar(const LinhaCritica& linha) {
 
 void ProcessadorRegistro90::VerificarEntregaRegimeNormal() {
     if (!Declaracao().regimeNormal) return;
-    std::string recusa = objetos_.complementos.entregaRegimeNormal->Verificar(
-        contexto_.registro10.inscricao, PeriodoComHifen(contexto_.registro10.periodo));
-    if (!recusa.empty()) Rejeitar(std::move(recusa));
+    objetos_.complementos.entregaRegimeNormal->Verificar(
+        contexto_.registro10.inscricao, PeriodoComHifen(contexto_.registro10.periodo), contexto_.mensagens.ListaRejeicoes);
 }
 
 void ProcessadorRegistro90::VerificarSequencia88() {
