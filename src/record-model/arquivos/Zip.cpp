@@ -63,17 +63,21 @@ struct DescartarZip {
     void operator()(zip_t* arquivo) const { zip_discard(arquivo); }
 };
 
-void GravarEntrada(zip_t* arquivo, zip_uint64_t indice, const std::string& destino, std::time_t dataHora) {
+void GravarEntrada(zip_t* arquivo, zip_uint64_t indice, const std::string& destino, std::time_t dataHora,
+                   std::uint64_t tamanhoDeclarado) {
     std::unique_ptr<zip_file_t, FecharArquivoZip> entrada(zip_fopen_index(arquivo, indice, 0));
     if (!entrada) throw ErroDaBiblioteca(zip_get_error(arquivo));
 
     TGravacaoSegura gravacao(destino);
     std::ofstream saida(gravacao.Temporario(), std::ios::binary | std::ios::trunc);
     std::vector<char> bloco(1 << 16);
+    std::uint64_t total = 0;
     for (;;) {
         const zip_int64_t lidos = zip_fread(entrada.get(), bloco.data(), bloco.size());
         if (lidos < 0) throw ErroDaBiblioteca(zip_file_get_error(entrada.get()));
         if (lidos == 0) break;
+        total += static_cast<std::uint64_t>(lidos);
+        if (total > tamanhoDeclarado) throw ErroDoCodigo(ZIP_ER_INCONS);
         saida.write(bloco.data(), static_cast<std::streamsize>(lidos));
     }
     saida.close();
@@ -105,7 +109,7 @@ TArquivoZip::TArquivoZip(const std::string& arquivo, const std::string& senha) {
             throw ErroDaBiblioteca(zip_get_error(zip_));
         }
         entradas_.push_back(TEntradaZip{Utf8ParaCp1252(estado.name), estado.crc, estado.size,
-                                        HoraLocal(estado.mtime)});
+                                        estado.comp_size, HoraLocal(estado.mtime)});
         instantes_.push_back(estado.mtime);
     }
     guarda.release();
@@ -126,7 +130,7 @@ std::vector<std::string> TArquivoZip::Extrair(const std::string& pasta, const st
         const std::string nome = NomeSemPastas(entradas_[i].Nome);
         if (nome.empty() || IsPontoOuPontoPonto(nome) || !CombinaComMascara(nome, mascara)) continue;
         const std::string destino = pastaComBarra + nome;
-        GravarEntrada(zip_, i, destino, instantes_[i]);
+        GravarEntrada(zip_, i, destino, instantes_[i], entradas_[i].Tamanho);
         if (std::find(escritos.begin(), escritos.end(), destino) == escritos.end()) escritos.push_back(destino);
     }
     return escritos;

@@ -1,0 +1,64 @@
+#pragma once
+// The program's data module: the declaration tables and the operations over them (scan of a media folder,
+// selection, reasons, re-check of a TXT). It owns its folders below the work folder: the moved TXTs, the
+// extraction folder of the media and the folders of the receipt ZIPs.
+
+#include <string>
+#include <vector>
+
+#include "gim-records/ArqSintegraGimZQLeitura.h"
+#include "selection/selecao/FiltroSelecao.h"
+#include "selection/tabelas/TabelasValidador.h"
+#include "selection/varredura/MidiaSintegra.h"
+
+namespace zq {
+
+class TDmValidador {
+public:
+    // Opens the tables: empties its folders below the work folder (creating them). The period bounds of the
+    // filter are taken now.
+    explicit TDmValidador(const std::string& pastaTrabalho);
+    // Closes the tables: removes its folders with their contents.
+    ~TDmValidador();
+    TDmValidador(const TDmValidador&) = delete;
+    TDmValidador& operator=(const TDmValidador&) = delete;
+
+    // Replaces tblSintegra with the declarations of the media ZIPs found directly in the folder (tblSelecao is
+    // emptied). Media that are not declarations are skipped without a word; Excecao when the folder is
+    // missing or yields no declaration.
+    void CarregarPastaMidias(const std::string& pasta);
+    // The TXT of the table's current row, checked against its recorded size, date-time and CRC-32.
+    std::string ConferirTxt(const TTabelaSintegra& tabela) const;
+
+    void SelecionarDeclaracoes(const TFiltroDeclaracoes& filtro);
+    void ListarNaoSelecionadas(const TFiltroDeclaracoes& filtro);
+
+    // What the last scan found.
+    bool GimEncontrada() const { return gimEncontrada_; }
+    bool DadosAnuaisEncontrados() const { return dadosAnuaisEncontrados_; }
+    const std::vector<std::string>& Midias() const { return midias_; }
+
+    const std::string& PastaTxt() const { return pastaTxt_; }
+    const std::string& PastaExtracao() const { return pastaExtracao_; }
+
+    TTabelaSintegra tblSintegra = CriarTblSintegra();
+    TTabelaSintegra tblSelecao = CriarTblSelecao();
+    TTabelaResProces tblResProces = CriarTblResProces();
+
+private:
+    // Reads the extracted TXT of the media and lists it; false when it is not a declaration to list.
+    bool IncluirDeclaracao(const std::string& midia, const TTxtMidia& txt);
+    std::string NomeNovo() const;
+    std::vector<std::string> Pastas() const;
+
+    std::string pastaTrabalho_;
+    std::string pastaTxt_;
+    std::string pastaExtracao_;
+    TLimitesPeriodo limites_;
+    TArqSintegraGimZQLeitura leitor_;
+    std::vector<std::string> midias_;
+    bool gimEncontrada_ = false;
+    bool dadosAnuaisEncontrados_ = false;
+};
+
+}  // namespace zq

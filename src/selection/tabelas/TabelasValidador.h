@@ -1,0 +1,57 @@
+#pragma once
+// The rows and fields of the program's declaration tables: tblSintegra (the declarations of the last scan),
+// tblSelecao (those the filter keeps) and tblResProces (those it leaves out, with the reasons).
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+#include "selection/tabelas/TabelaMemoria.h"
+
+namespace zq {
+
+// A declaration found in a media ZIP, with the identity of its TXT as the ZIP entry gave it.
+struct TDeclaracaoSintegra {
+    std::string PathTxt;         // the moved TXT
+    std::string Inscricao;       // record 10
+    std::string Cnpj;            // record 10
+    std::string Tipo;            // "GIM" or "Dados Anuais"
+    std::string Finalidade;      // "N" or "R"
+    std::string Periodo;         // "yyyy-mm" for a GIM, "yyyy" for Dados Anuais
+    std::string RazaoSocial;     // record 10
+    std::string DataHoraMidia;   // the media ZIP's date-time, "dd/mm/yyyy hh:mm:ss"
+    std::string VersaoSintegra;  // from the media's summary file
+    std::chrono::local_seconds DataHoraTxt{};
+    std::int64_t TamanhoTxt = 0;
+    std::uint32_t CrcTxt = 0;
+    int codRegApuracao = 0;      // 0 none, 1 Normal, 3 Simples Nacional, 7 EPP
+};
+
+// A declaration the filter left out.
+struct TNaoSelecionada {
+    std::string inscricao;
+    std::string periodo;
+    std::string finalidade;
+    std::string razaoSocial;
+    std::string mensagem;      // the reasons in words
+    std::string tpDeclaracao;  // "GIM" or "Dados Anuais"
+    int tpRegime = 0;
+};
+
+inline constexpr const char* kTipoGim = "GIM";
+inline constexpr const char* kTipoDadosAnuais = "Dados Anuais";
+
+// 1 "NORMAL", 3 "SIMPLES NACIONAL", 7 "EPP"; empty for any other code.
+std::string DescricaoRegApuracao(int codigo);
+// 1 "Normal", 3 "Simples", 7 "EPP"; empty for any other code.
+std::string DescricaoRegime(int codigo);
+
+using TTabelaSintegra = TTabelaMemoria<TDeclaracaoSintegra>;
+using TTabelaResProces = TTabelaMemoria<TNaoSelecionada>;
+
+TTabelaSintegra CriarTblSintegra();
+// The fields of tblSintegra in the selection's order, and the calculated descRegApuracao.
+TTabelaSintegra CriarTblSelecao();
+TTabelaResProces CriarTblResProces();
+
+}  // namespace zq
