@@ -280,6 +280,13 @@ INSTANTIATE_TEST_SUITE_P(
                          GravarZipComNomes(zip, {{"DECLARACAO.TXT", std::string(std::size_t{32} << 20, '0')},
                                                  {"Validacao2.resumo", kResumo}});
                      }},
+        CasoIgnorado{"EntradasDemais",
+                     [](const fs::path& zip, const fs::path&) {
+                         std::vector<std::pair<std::string, std::string>> entradas{
+                             {"DECLARACAO.TXT", MidiaTeste().txt}, {"Validacao2.resumo", kResumo}};
+                         for (int i = 0; i < 1000; ++i) entradas.emplace_back(std::to_string(i) + ".cfop", "x");
+                         GravarZipComNomes(zip, entradas);
+                     }},
         CasoIgnorado{"TamanhoDeclaradoAbsurdo",
                      [](const fs::path& zip, const fs::path&) {
                          GravarMidia(zip, MidiaTeste());

@@ -14,6 +14,8 @@ namespace {
 
 constexpr std::uint64_t kTamanhoMaximo = std::uint64_t{1} << 30;
 constexpr std::uint64_t kTaxaMaxima = 1000;
+// A media holds a TXT, its summary and a few CFOP lists.
+constexpr std::size_t kEntradasMaximas = 1000;
 
 bool NomeSeguro(const std::string& nome) {
     return !nome.empty() && nome.find_first_of("/\\:") == std::string::npos && !IsPontoOuPontoPonto(nome);
@@ -26,8 +28,15 @@ bool TamanhoPlausivel(const TEntradaZip& entrada) {
 }
 
 bool MidiaConfiavel(const TArquivoZip& arquivo) {
-    return std::all_of(arquivo.Entradas().begin(), arquivo.Entradas().end(),
-                       [](const TEntradaZip& e) { return NomeSeguro(e.Nome) && TamanhoPlausivel(e); });
+    const auto& entradas = arquivo.Entradas();
+    if (entradas.size() > kEntradasMaximas) return false;
+    std::uint64_t total = 0;
+    for (const auto& entrada : entradas) {
+        if (!NomeSeguro(entrada.Nome) || !TamanhoPlausivel(entrada)) return false;
+        total += entrada.Tamanho;
+        if (total > kTamanhoMaximo) return false;
+    }
+    return true;
 }
 
 std::vector<std::string> Arquivos(const std::string& pasta, const std::string& mascara) {

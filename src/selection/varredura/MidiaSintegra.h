@@ -23,8 +23,8 @@ struct TTxtMidia {
 // Extracts the media into the folder (emptied first) and leaves there only its TXT. Nothing, with the folder
 // emptied again, when the file is not such a media: not a ZIP or damaged, a wrong password, fewer than two
 // files, no summary, not exactly one TXT, no entry of the TXT's name. A media is not trusted: one with an
-// entry name holding folders, a drive or "..", or an entry larger than 1 GiB or inflating more than 1000 to
-// 1, is skipped before anything is written.
+// entry name holding folders, a drive or "..", an entry inflating more than 1000 to 1, more than 1 GiB in all
+// or more than 1000 entries is skipped before anything is written.
 std::optional<TTxtMidia> ExtrairMidia(const std::string& zip, const std::string& pastaExtracao);
 
 }  // namespace zq
