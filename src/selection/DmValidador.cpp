@@ -9,6 +9,7 @@
 #include "record-model/comum/Formatador.h"
 #include "record-model/comum/Texto.h"
 #include "selection/tabelas/TabelaMemoria.h"
+#include "selection/transmissao/ArquivoGimAtf.h"
 #include "selection/varredura/ConferenciaTxt.h"
 #include "selection/varredura/DataHoraArquivo.h"
 
@@ -173,6 +174,22 @@ bool TDmValidador::IncluirDeclaracao(const std::string& midia, const TTxtMidia& 
 std::string TDmValidador::ConferirTxt(const TTabelaSintegra& tabela) const {
     const TDeclaracaoSintegra& linha = tabela.Atual();
     return zq::ConferirTxt(linha.PathTxt, linha.TamanhoTxt, linha.DataHoraTxt, linha.CrcTxt);
+}
+
+void TDmValidador::GerarArquivoColetoria(const std::string& saida, const std::string& versaoPrograma) {
+    std::vector<std::string> txts;
+    const std::size_t atual = tblSelecao.Posicao();
+    for (tblSelecao.Primeiro(); !tblSelecao.Fim(); tblSelecao.Proximo()) {
+        try {
+            txts.push_back(ConferirTxt(tblSelecao));
+        } catch (...) {
+            tblSelecao.IrPara(atual);
+            throw;
+        }
+    }
+    tblSelecao.IrPara(atual);
+    if (txts.empty()) throw Excecao("Nenhum arquivo TXT recuperado para geração!");
+    GeraArquivoGimAtf(txts, kSenhaGimAtf, DigitosVersao(versaoPrograma), pastaTrabalho_, saida);
 }
 
 void TDmValidador::SelecionarDeclaracoes(const TFiltroDeclaracoes& filtro) {

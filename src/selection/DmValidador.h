@@ -30,6 +30,10 @@ public:
     // The TXT of the table's current row, checked against its recorded size, date-time and CRC-32.
     std::string ConferirTxt(const TTabelaSintegra& tabela) const;
 
+    // Writes the virtual-office file at `saida` from the TXTs of tblSelecao, each re-checked first, with the
+    // version digits of the program's file version `versaoPrograma` ("a.b.c.d").
+    void GerarArquivoColetoria(const std::string& saida, const std::string& versaoPrograma);
+
     void SelecionarDeclaracoes(const TFiltroDeclaracoes& filtro);
     void ListarNaoSelecionadas(const TFiltroDeclaracoes& filtro);
 

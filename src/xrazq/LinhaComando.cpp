@@ -8,7 +8,8 @@ const char* const kTextoUso =
     "uso: xrazq --versao\n"
     "     xrazq varrer PASTA\n"
     "     xrazq selecionar PASTA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n"
-    "     xrazq motivos PASTA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n";
+    "     xrazq motivos PASTA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n"
+    "     xrazq gerar PASTA-MIDIAS PASTA-SAIDA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n";
 
 namespace {
 
@@ -17,6 +18,7 @@ TComando ComandoDe(const std::string& nome) {
     if (nome == "varrer") return TComando::Varrer;
     if (nome == "selecionar") return TComando::Selecionar;
     if (nome == "motivos") return TComando::Motivos;
+    if (nome == "gerar") return TComando::Gerar;
     throw EUso("comando desconhecido: " + nome);
 }
 
@@ -70,7 +72,7 @@ TArgumentos LerArgumentos(const std::vector<std::string>& argumentos) {
         if (argumentos.size() > 1) throw EUso("--versao não leva argumentos");
         return lidos;
     }
-    bool temPasta = false;
+    std::vector<std::string> pastas;
     for (std::size_t i = 1; i < argumentos.size(); ++i) {
         const std::string& argumento = argumentos[i];
         if (argumento.starts_with("--")) {
@@ -78,14 +80,15 @@ TArgumentos LerArgumentos(const std::vector<std::string>& argumentos) {
             if (i + 1 >= argumentos.size()) throw EUso("falta o valor de " + argumento);
             LerOpcao(argumento, argumentos[i + 1], lidos.Filtro);
             ++i;
-        } else if (!temPasta) {
-            lidos.Pasta = Utf8ParaCp1252(argumento);
-            temPasta = true;
         } else {
-            throw EUso("argumento a mais: " + argumento);
+            pastas.push_back(Utf8ParaCp1252(argumento));
         }
     }
-    if (!temPasta) throw EUso("falta a PASTA");
+    const std::size_t esperadas = lidos.Comando == TComando::Gerar ? 2 : 1;
+    if (pastas.size() < esperadas) throw EUso(esperadas == 2 ? "faltam PASTA-MIDIAS e PASTA-SAIDA" : "falta a PASTA");
+    if (pastas.size() > esperadas) throw EUso("argumento a mais: " + Cp1252ParaUtf8(pastas[esperadas]));
+    lidos.Pasta = pastas[0];
+    if (esperadas == 2) lidos.PastaSaida = pastas[1];
     return lidos;
 }
 

@@ -15,11 +15,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class TComando { Versao, Varrer, Selecionar, Motivos };
+enum class TComando { Versao, Varrer, Selecionar, Motivos, Gerar };
 
 struct TArgumentos {
     TComando Comando = TComando::Versao;
-    std::string Pasta;  // CP1252
+    std::string Pasta;       // CP1252
+    std::string PastaSaida;  // CP1252; "gerar" only
     TFiltroDeclaracoes Filtro;
 };
 

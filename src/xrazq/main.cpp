@@ -8,7 +8,11 @@
 #include "platform/Plataforma.h"
 #include "record-model/comum/Excecao.h"
 #include "selection/DmValidador.h"
+#include "platform/Cp1252.h"
+#include "record-model/arquivos/Arquivos.h"
 #include "selection/configuracao/ConfigValidadorXra.h"
+#include "selection/transmissao/ArquivoGimAtf.h"
+#include "selection/varredura/DataHoraArquivo.h"
 #include "xrazq/LinhaComando.h"
 #include "xrazq/SaidaTerminal.h"
 
@@ -30,17 +34,27 @@ std::vector<std::string> ColunasSelecao() {
 const std::vector<std::string> kColunasMotivos = {"inscricao",    "periodo",  "finalidade", "razaoSocial",
                                                   "tpDeclaracao", "tpRegime", "descRegime", "mensagem"};
 
-int Versao() {
+std::string VersaoDoPrograma() {
     const auto versao = PlataformaAtual().VersaoDoArquivo(PlataformaAtual().CaminhoProgramaEmExecucao());
-    if (!versao) {
-        std::cerr << "Versão do programa não encontrada.\n";
-        return 1;
-    }
-    std::cout << *versao << '\n';
-    return 0;
+    if (!versao) throw Excecao(Utf8ParaCp1252("Versão do programa não encontrada."));
+    return *versao;
+}
+
+// The virtual-office file of the selection, in the output folder under its own name; its path.
+std::string Gerar(TDmValidador& dm, const TArgumentos& argumentos) {
+    const std::string prefixo = argumentos.Filtro.Tipo == TTipoDeclaracao::Gim ? "Gim" : "DA";
+    const std::string saida =
+        IncluirBarra(argumentos.PastaSaida) +
+        NomeArquivoColetoria(prefixo, static_cast<int>(dm.tblSelecao.Quantidade()), AgoraLocal());
+    dm.GerarArquivoColetoria(saida, VersaoDoPrograma());
+    return saida;
 }
 
 void Executar(const TArgumentos& argumentos) {
+    if (argumentos.Comando == TComando::Versao) {
+        std::cout << VersaoDoPrograma() << '\n';
+        return;
+    }
     const TConfigValidadorXra configuracao;
     TDmValidador dm(configuracao.PastaTrabalho());
     dm.CarregarPastaMidias(argumentos.Pasta);
@@ -57,6 +71,10 @@ void Executar(const TArgumentos& argumentos) {
             dm.ListarNaoSelecionadas(argumentos.Filtro);
             EscreverTabela(std::cout, dm.tblResProces, kColunasMotivos);
             break;
+        case TComando::Gerar:
+            dm.SelecionarDeclaracoes(argumentos.Filtro);
+            std::cout << Cp1252ParaUtf8(Gerar(dm, argumentos)) << '\n';
+            break;
         case TComando::Versao:
             break;
     }
@@ -72,8 +90,6 @@ int main(int argc, char** argv) {
         std::cerr << "xrazq: " << erro.what() << '\n' << kTextoUso;
         return 2;
     }
-    if (argumentos.Comando == TComando::Versao) return Versao();
-
     TCaixasTerminal caixas;
     DefinirCaixas(&caixas);
     try {

@@ -9,5 +9,7 @@ namespace zq {
 
 // The file's last-write date-time; nothing when the file is missing.
 std::optional<std::chrono::local_seconds> DataHoraArquivo(const std::string& arquivo);
+// The current local date-time.
+std::chrono::local_seconds AgoraLocal();
 
 }  // namespace zq
