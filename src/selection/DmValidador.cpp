@@ -192,6 +192,20 @@ void TDmValidador::GerarArquivoColetoria(const std::string& saida, const std::st
     GeraArquivoGimAtf(txts, kSenhaGimAtf, DigitosVersao(versaoPrograma), pastaTrabalho_, saida);
 }
 
+std::unique_ptr<TArqDadosNoldeNet> TDmValidador::AbrirArquivoInternet(const std::string& arquivoSfn) {
+    tblTransmissao.Esvaziar();
+    auto arquivo = std::make_unique<TArqDadosNoldeNet>();
+    if (!arquivo->Abrir(arquivoSfn)) return nullptr;
+    while (arquivo->HaMaisRegistros() && arquivo->LerProximo(true)) {
+        const TRegDadosNoldeNet& registro = arquivo->Registro();
+        tblTransmissao.Acrescentar({registro.Inscricao(),
+                                    TextoTamanhoDados(static_cast<std::int64_t>(registro.Dados().size())),
+                                    registro.CodigoDados()});
+    }
+    tblTransmissao.Primeiro();
+    return arquivo;
+}
+
 void TDmValidador::SelecionarDeclaracoes(const TFiltroDeclaracoes& filtro) {
     zq::SelecionarDeclaracoes(tblSintegra, filtro, limites_, tblSelecao);
 }

@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include <memory>
+
 #include "gim-records/ArqSintegraGimZQLeitura.h"
+#include "selection/transmissao/ArqDadosNoldeNet.h"
 #include "selection/selecao/FiltroSelecao.h"
 #include "selection/tabelas/TabelasValidador.h"
 #include "selection/varredura/MidiaSintegra.h"
@@ -34,6 +37,11 @@ public:
     // version digits of the program's file version `versaoPrograma` ("a.b.c.d").
     void GerarArquivoColetoria(const std::string& saida, const std::string& versaoPrograma);
 
+    // Opens a transmission file: with its receipt file (same name, ".rcb") beside it, fills tblNoldeNet with the
+    // receipts that check; without it, tblTransmissao with its records. Nothing when it cannot be loaded (its
+    // error box was shown).
+    std::unique_ptr<TArqDadosNoldeNet> AbrirArquivoInternet(const std::string& arquivoSfn);
+
     void SelecionarDeclaracoes(const TFiltroDeclaracoes& filtro);
     void ListarNaoSelecionadas(const TFiltroDeclaracoes& filtro);
 
@@ -48,6 +56,7 @@ public:
     TTabelaSintegra tblSintegra = CriarTblSintegra();
     TTabelaSintegra tblSelecao = CriarTblSelecao();
     TTabelaResProces tblResProces = CriarTblResProces();
+    TTabelaTransmissao tblTransmissao = CriarTblTransmissao();
 
 private:
     // Reads the extracted TXT of the media and lists it; false when it is not a declaration to list.

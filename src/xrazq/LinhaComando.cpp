@@ -9,6 +9,7 @@ const char* const kTextoUso =
     "     xrazq varrer PASTA\n"
     "     xrazq selecionar PASTA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n"
     "     xrazq motivos PASTA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n"
+    "     xrazq sfn ARQUIVO.sfn\n"
     "     xrazq gerar PASTA-MIDIAS PASTA-SAIDA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n";
 
 namespace {
@@ -19,6 +20,7 @@ TComando ComandoDe(const std::string& nome) {
     if (nome == "selecionar") return TComando::Selecionar;
     if (nome == "motivos") return TComando::Motivos;
     if (nome == "gerar") return TComando::Gerar;
+    if (nome == "sfn") return TComando::Sfn;
     throw EUso("comando desconhecido: " + nome);
 }
 
@@ -76,7 +78,9 @@ TArgumentos LerArgumentos(const std::vector<std::string>& argumentos) {
     for (std::size_t i = 1; i < argumentos.size(); ++i) {
         const std::string& argumento = argumentos[i];
         if (argumento.starts_with("--")) {
-            if (lidos.Comando == TComando::Varrer) throw EUso("varrer não leva opções");
+            if (lidos.Comando == TComando::Varrer || lidos.Comando == TComando::Sfn) {
+                throw EUso(argumentos[0] + " não leva opções");
+            }
             if (i + 1 >= argumentos.size()) throw EUso("falta o valor de " + argumento);
             LerOpcao(argumento, argumentos[i + 1], lidos.Filtro);
             ++i;
@@ -85,7 +89,10 @@ TArgumentos LerArgumentos(const std::vector<std::string>& argumentos) {
         }
     }
     const std::size_t esperadas = lidos.Comando == TComando::Gerar ? 2 : 1;
-    if (pastas.size() < esperadas) throw EUso(esperadas == 2 ? "faltam PASTA-MIDIAS e PASTA-SAIDA" : "falta a PASTA");
+    if (pastas.size() < esperadas) {
+        throw EUso(esperadas == 2 ? "faltam PASTA-MIDIAS e PASTA-SAIDA"
+                                  : lidos.Comando == TComando::Sfn ? "falta o ARQUIVO.sfn" : "falta a PASTA");
+    }
     if (pastas.size() > esperadas) throw EUso("argumento a mais: " + Cp1252ParaUtf8(pastas[esperadas]));
     lidos.Pasta = pastas[0];
     if (esperadas == 2) lidos.PastaSaida = pastas[1];

@@ -15,7 +15,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class TComando { Versao, Varrer, Selecionar, Motivos, Gerar };
+enum class TComando { Versao, Varrer, Selecionar, Motivos, Gerar, Sfn };
 
 struct TArgumentos {
     TComando Comando = TComando::Versao;

@@ -61,5 +61,6 @@ void EscreverTabela(std::ostream& saida, const TTabelaMemoria<TLinha>& tabela, c
 
 template void EscreverTabela(std::ostream&, const TTabelaSintegra&, const std::vector<std::string>&);
 template void EscreverTabela(std::ostream&, const TTabelaResProces&, const std::vector<std::string>&);
+template void EscreverTabela(std::ostream&, const TTabelaTransmissao&, const std::vector<std::string>&);
 
 }  // namespace zq::xrazq

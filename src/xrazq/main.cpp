@@ -19,6 +19,9 @@
 namespace {
 
 using namespace zq;
+
+// A failure whose message the core has already shown.
+struct TSemMensagem {};
 using namespace zq::xrazq;
 
 const std::vector<std::string> kColunasSintegra = {
@@ -50,6 +53,14 @@ std::string Gerar(TDmValidador& dm, const TArgumentos& argumentos) {
     return saida;
 }
 
+const std::vector<std::string> kColunasTransmissao = {"Inscricao", "TamanhoDados", "CodigoDados"};
+
+// A transmission file's receipts or records; an error when it cannot be loaded (its box is already out).
+void AbrirSfn(TDmValidador& dm, const std::string& arquivo) {
+    if (!dm.AbrirArquivoInternet(arquivo)) throw TSemMensagem();
+    EscreverTabela(std::cout, dm.tblTransmissao, kColunasTransmissao);
+}
+
 void Executar(const TArgumentos& argumentos) {
     if (argumentos.Comando == TComando::Versao) {
         std::cout << VersaoDoPrograma() << '\n';
@@ -57,6 +68,10 @@ void Executar(const TArgumentos& argumentos) {
     }
     const TConfigValidadorXra configuracao;
     TDmValidador dm(configuracao.PastaTrabalho());
+    if (argumentos.Comando == TComando::Sfn) {
+        AbrirSfn(dm, argumentos.Pasta);
+        return;
+    }
     dm.CarregarPastaMidias(argumentos.Pasta);
     switch (argumentos.Comando) {
         case TComando::Varrer:
@@ -76,6 +91,7 @@ void Executar(const TArgumentos& argumentos) {
             std::cout << Cp1252ParaUtf8(Gerar(dm, argumentos)) << '\n';
             break;
         case TComando::Versao:
+        case TComando::Sfn:
             break;
     }
 }
@@ -96,6 +112,8 @@ int main(int argc, char** argv) {
         Executar(argumentos);
         std::cout.flush();
         return std::cout ? 0 : 1;
+    } catch (const TSemMensagem&) {
+        return 1;
     } catch (const std::exception& erro) {
         caixas.Erro(erro.what());
         return 1;

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "record-model/comum/Formatador.h"
+
 namespace zq {
 namespace {
 
@@ -83,6 +85,22 @@ TTabelaSintegra CriarTblSintegra() {
 TTabelaSintegra CriarTblSelecao() {
     return TTabelaSintegra({kPathTxt, kInscricao, kCnpj, kTipo, kFinalidade, kPeriodo, kRazaoSocial, kDataHoraMidia,
                             kVersaoSintegra, kCrcTxt, kTamanhoTxt, kDataHoraTxt, kCodRegApuracao, kDescRegApuracao});
+}
+
+TTabelaTransmissao CriarTblTransmissao() {
+    return TTabelaTransmissao({
+        {Texto("Inscricao", 9, "Inscrição", kMascaraInscricao),
+         [](const TRegistroTransmissao& l) -> TValorCampo { return l.Inscricao; }},
+        {Texto("TamanhoDados", 20, "Tamanho dos dados"),
+         [](const TRegistroTransmissao& l) -> TValorCampo { return l.TamanhoDados; }},
+        {Texto("CodigoDados", 32, "Código autenticador dos dados"),
+         [](const TRegistroTransmissao& l) -> TValorCampo { return l.CodigoDados; }},
+    });
+}
+
+std::string TextoTamanhoDados(std::int64_t bytes) {
+    if (bytes <= 8192) return Formatar("%.0n bytes", {static_cast<long long>(bytes)});
+    return Formatar("%.0n KBytes", {static_cast<long long>(bytes / 1024)});
 }
 
 TTabelaResProces CriarTblResProces() {

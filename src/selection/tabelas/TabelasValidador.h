@@ -38,6 +38,13 @@ struct TNaoSelecionada {
     int tpRegime = 0;
 };
 
+// A record of a transmission file listed without receipts.
+struct TRegistroTransmissao {
+    std::string Inscricao;
+    std::string TamanhoDados;  // "%.0n bytes" up to 8192 bytes, else "%.0n KBytes"
+    std::string CodigoDados;
+};
+
 inline constexpr const char* kTipoGim = "GIM";
 inline constexpr const char* kTipoDadosAnuais = "Dados Anuais";
 
@@ -48,10 +55,15 @@ std::string DescricaoRegime(int codigo);
 
 using TTabelaSintegra = TTabelaMemoria<TDeclaracaoSintegra>;
 using TTabelaResProces = TTabelaMemoria<TNaoSelecionada>;
+using TTabelaTransmissao = TTabelaMemoria<TRegistroTransmissao>;
 
 TTabelaSintegra CriarTblSintegra();
 // The fields of tblSintegra in the selection's order, and the calculated descRegApuracao.
 TTabelaSintegra CriarTblSelecao();
 TTabelaResProces CriarTblResProces();
+TTabelaTransmissao CriarTblTransmissao();
+
+// The size of a record's data as the window shows it.
+std::string TextoTamanhoDados(std::int64_t bytes);
 
 }  // namespace zq
