@@ -10,6 +10,7 @@
 #include "record-model/comum/Texto.h"
 #include "selection/tabelas/TabelaMemoria.h"
 #include "selection/transmissao/ArquivoGimAtf.h"
+#include "selection/transmissao/ConferenciaRecibos.h"
 #include "selection/varredura/ConferenciaTxt.h"
 #include "selection/varredura/DataHoraArquivo.h"
 
@@ -51,6 +52,8 @@ TDmValidador::TDmValidador(const std::string& pastaTrabalho)
     : pastaTrabalho_(IncluirBarra(pastaTrabalho)),
       pastaTxt_(Subpasta(pastaTrabalho_, {"Zip", "Sintegra", "Txt"})),
       pastaExtracao_(Subpasta(pastaTrabalho_, {"Zip", "Sintegra", "Auxiliar"})),
+      pastaTxtNoldeNet_(Subpasta(pastaTrabalho_, {"Zip", "NoldeNet", "Txt"})),
+      pastaTempNoldeNet_(Subpasta(pastaTrabalho_, {"Zip", "NoldeNet", "Temp"})),
       limites_(LimitesDeHoje()) {
     CriarPasta(Subpasta(pastaTrabalho_, {"NoldeNet"}));
     for (const auto& pasta : Pastas()) {
@@ -66,7 +69,7 @@ TDmValidador::~TDmValidador() {
 
 std::vector<std::string> TDmValidador::Pastas() const {
     return {pastaTxt_, pastaExtracao_, Subpasta(pastaTrabalho_, {"Zip", "Sintegra", "Temp"}),
-            Subpasta(pastaTrabalho_, {"Zip", "NoldeNet", "Txt"}), Subpasta(pastaTrabalho_, {"Zip", "NoldeNet", "Temp"})};
+            pastaTxtNoldeNet_, pastaTempNoldeNet_};
 }
 
 void TDmValidador::CarregarPastaMidias(const std::string& pasta) {
@@ -192,10 +195,34 @@ void TDmValidador::GerarArquivoColetoria(const std::string& saida, const std::st
     GeraArquivoGimAtf(txts, kSenhaGimAtf, DigitosVersao(versaoPrograma), pastaTrabalho_, saida);
 }
 
+std::string TDmValidador::ConferirTxt(const TTabelaNoldeNet& tabela) const {
+    const TReciboNoldeNet& linha = tabela.Atual();
+    return zq::ConferirTxt(linha.PathTxt, linha.TamanhoTxt, linha.DataHoraTxt, linha.CrcTxt);
+}
+
+int TDmValidador::QuantidadeEscolhidos() const {
+    return static_cast<int>(std::count_if(tblNoldeNet.Linhas().begin(), tblNoldeNet.Linhas().end(),
+                                          [](const TReciboNoldeNet& l) { return l.Imprimir; }));
+}
+
+void TDmValidador::EscolherTodos(bool imprimir) {
+    for (std::size_t i = 0; i < tblNoldeNet.Quantidade(); ++i) tblNoldeNet.Alterar(i).Imprimir = imprimir;
+}
+
+void TDmValidador::DefinirImprimir(bool imprimir) { tblNoldeNet.Alterar(tblNoldeNet.Posicao()).Imprimir = imprimir; }
+
 std::unique_ptr<TArqDadosNoldeNet> TDmValidador::AbrirArquivoInternet(const std::string& arquivoSfn) {
     tblTransmissao.Esvaziar();
+    tblNoldeNet.Esvaziar();
     auto arquivo = std::make_unique<TArqDadosNoldeNet>();
     if (!arquivo->Abrir(arquivoSfn)) return nullptr;
+    const std::string arquivoRecibos =
+        CaminhoCp1252(std::filesystem::path(CaminhoNativo(arquivoSfn)).replace_extension(".rcb"));
+    std::error_code erro;
+    if (std::filesystem::exists(CaminhoNativo(arquivoRecibos), erro)) {
+        TConferenciaRecibos(*arquivo, pastaTxtNoldeNet_, pastaTempNoldeNet_, tblNoldeNet).Carregar(arquivoRecibos);
+        return arquivo;
+    }
     while (arquivo->HaMaisRegistros() && arquivo->LerProximo(true)) {
         const TRegDadosNoldeNet& registro = arquivo->Registro();
         tblTransmissao.Acrescentar({registro.Inscricao(),

@@ -32,14 +32,15 @@ public:
     void CarregarPastaMidias(const std::string& pasta);
     // The TXT of the table's current row, checked against its recorded size, date-time and CRC-32.
     std::string ConferirTxt(const TTabelaSintegra& tabela) const;
+    std::string ConferirTxt(const TTabelaNoldeNet& tabela) const;
 
     // Writes the virtual-office file at `saida` from the TXTs of tblSelecao, each re-checked first, with the
     // version digits of the program's file version `versaoPrograma` ("a.b.c.d").
     void GerarArquivoColetoria(const std::string& saida, const std::string& versaoPrograma);
 
     // Opens a transmission file: with its receipt file (same name, ".rcb") beside it, fills tblNoldeNet with the
-    // receipts that check; without it, tblTransmissao with its records. Nothing when it cannot be loaded (its
-    // error box was shown).
+    // receipts that check (Excecao for an error of the receipt file as a whole); without it, tblTransmissao with
+    // its records. Nothing when it cannot be loaded (its error box was shown).
     std::unique_ptr<TArqDadosNoldeNet> AbrirArquivoInternet(const std::string& arquivoSfn);
 
     void SelecionarDeclaracoes(const TFiltroDeclaracoes& filtro);
@@ -57,6 +58,12 @@ public:
     TTabelaSintegra tblSelecao = CriarTblSelecao();
     TTabelaResProces tblResProces = CriarTblResProces();
     TTabelaTransmissao tblTransmissao = CriarTblTransmissao();
+    TTabelaNoldeNet tblNoldeNet = CriarTblNoldeNet();
+
+    // The receipts of tblNoldeNet chosen for printing.
+    int QuantidadeEscolhidos() const;
+    void EscolherTodos(bool imprimir);
+    void DefinirImprimir(bool imprimir);  // the current row
 
 private:
     // Reads the extracted TXT of the media and lists it; false when it is not a declaration to list.
@@ -67,6 +74,8 @@ private:
     std::string pastaTrabalho_;
     std::string pastaTxt_;
     std::string pastaExtracao_;
+    std::string pastaTxtNoldeNet_;
+    std::string pastaTempNoldeNet_;
     TLimitesPeriodo limites_;
     TArqSintegraGimZQLeitura leitor_;
     std::vector<std::string> midias_;

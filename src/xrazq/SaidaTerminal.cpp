@@ -22,7 +22,7 @@ std::string NomeDoArquivo(const std::string& caminho) { return CaminhoCp1252(Cam
 
 template <class TLinha>
 std::string Valor(const TTabelaMemoria<TLinha>& tabela, const TLinha& linha, const std::string& coluna) {
-    if constexpr (std::is_same_v<TLinha, TDeclaracaoSintegra>) {
+    if constexpr (std::is_same_v<TLinha, TDeclaracaoSintegra> || std::is_same_v<TLinha, TReciboNoldeNet>) {
         if (coluna == "ArquivoTxt") return NomeDoArquivo(linha.PathTxt);
     }
     const auto* campo = tabela.CampoPorNome(coluna);
@@ -62,5 +62,6 @@ void EscreverTabela(std::ostream& saida, const TTabelaMemoria<TLinha>& tabela, c
 template void EscreverTabela(std::ostream&, const TTabelaSintegra&, const std::vector<std::string>&);
 template void EscreverTabela(std::ostream&, const TTabelaResProces&, const std::vector<std::string>&);
 template void EscreverTabela(std::ostream&, const TTabelaTransmissao&, const std::vector<std::string>&);
+template void EscreverTabela(std::ostream&, const TTabelaNoldeNet&, const std::vector<std::string>&);
 
 }  // namespace zq::xrazq

@@ -54,11 +54,18 @@ std::string Gerar(TDmValidador& dm, const TArgumentos& argumentos) {
 }
 
 const std::vector<std::string> kColunasTransmissao = {"Inscricao", "TamanhoDados", "CodigoDados"};
+const std::vector<std::string> kColunasRecibos = {
+    "Imprimir",    "Inscricao",  "Periodo",     "Tipo",       "CodigoRecibo", "CodigoDados", "DataHoraRecibo", "Situacao",
+    "CrcTxt",      "TamanhoTxt", "DataHoraTxt", "ArquivoTxt", "Cnpj",         "RazaoSocial", "Finalidade",     "emailTxt"};
 
 // A transmission file's receipts or records; an error when it cannot be loaded (its box is already out).
 void AbrirSfn(TDmValidador& dm, const std::string& arquivo) {
     if (!dm.AbrirArquivoInternet(arquivo)) throw TSemMensagem();
-    EscreverTabela(std::cout, dm.tblTransmissao, kColunasTransmissao);
+    if (!dm.tblNoldeNet.Vazia()) {
+        EscreverTabela(std::cout, dm.tblNoldeNet, kColunasRecibos);
+    } else {
+        EscreverTabela(std::cout, dm.tblTransmissao, kColunasTransmissao);
+    }
 }
 
 void Executar(const TArgumentos& argumentos) {

@@ -19,6 +19,7 @@ std::string TextoDataHora(std::chrono::local_seconds instante) {
 std::string TextoExibicao(const TDefinicaoCampo& campo, const TValorCampo& valor) {
     if (const auto* texto = std::get_if<std::string>(&valor)) return *texto;
     if (const auto* inteiro = std::get_if<std::int64_t>(&valor)) {
+        if (campo.Tipo == TTipoCampo::Logico) return *inteiro ? "1" : "0";
         if (campo.Hexadecimal) return Formatar("%.8X", {static_cast<unsigned long>(*inteiro & 0xFFFFFFFF)});
         return std::to_string(*inteiro);
     }

@@ -12,7 +12,7 @@
 
 namespace zq {
 
-enum class TTipoCampo { Texto, Inteiro, DataHora };
+enum class TTipoCampo { Texto, Inteiro, DataHora, Logico };
 
 using TValorCampo = std::variant<std::string, std::int64_t, std::chrono::local_seconds>;
 
@@ -28,7 +28,7 @@ struct TDefinicaoCampo {
 
 // "dd/mm/yyyy hh:mm:ss".
 std::string TextoDataHora(std::chrono::local_seconds instante);
-// Texts as they are, integers in decimal (8 upper-case hexadecimal digits when the field says so), date-times
+// Texts as they are, booleans as 1 or 0, integers in decimal (8 upper-case hexadecimal digits when the field says so), date-times
 // as TextoDataHora.
 std::string TextoExibicao(const TDefinicaoCampo& campo, const TValorCampo& valor);
 
@@ -61,6 +61,7 @@ public:
     std::size_t Quantidade() const { return linhas_.size(); }
     bool Vazia() const { return linhas_.empty(); }
     const std::vector<TLinha>& Linhas() const { return linhas_; }
+    TLinha& Alterar(std::size_t indice) { return linhas_.at(indice); }
 
     // The cursor: Fim() is true past the last row and on an empty table.
     void Primeiro() { atual_ = 0; }

@@ -87,6 +87,30 @@ TTabelaSintegra CriarTblSelecao() {
                             kVersaoSintegra, kCrcTxt, kTamanhoTxt, kDataHoraTxt, kCodRegApuracao, kDescRegApuracao});
 }
 
+TTabelaNoldeNet CriarTblNoldeNet() {
+    using L = const TReciboNoldeNet&;
+    return TTabelaNoldeNet({
+        {{"Imprimir", TTipoCampo::Logico, 0, "", "", false, false},
+         [](L l) -> TValorCampo { return std::int64_t{l.Imprimir ? 1 : 0}; }},
+        {Texto("Inscricao", 9, "Inscrição", kMascaraInscricao), [](L l) -> TValorCampo { return l.Inscricao; }},
+        {Texto("Periodo", 7, "Período"), [](L l) -> TValorCampo { return l.Periodo; }},
+        {Texto("Tipo", 12), [](L l) -> TValorCampo { return l.Tipo; }},
+        {Texto("CodigoRecibo", 32, "Código Autenticador do Recibo"), [](L l) -> TValorCampo { return l.CodigoRecibo; }},
+        {Texto("CodigoDados", 32), [](L l) -> TValorCampo { return l.CodigoDados; }},
+        {{"DataHoraRecibo", TTipoCampo::DataHora, 0, "Entregue em", "", false, false},
+         [](L l) -> TValorCampo { return l.DataHoraRecibo; }},
+        {Texto("Situacao", 25, "Situação"), [](L l) -> TValorCampo { return l.Situacao; }},
+        {Inteiro("CrcTxt", true), [](L l) -> TValorCampo { return std::int64_t{l.CrcTxt}; }},
+        {Inteiro("TamanhoTxt"), [](L l) -> TValorCampo { return l.TamanhoTxt; }},
+        {DataHora("DataHoraTxt"), [](L l) -> TValorCampo { return l.DataHoraTxt; }},
+        {Texto("PathTxt", 255, "Arquivo TXT"), [](L l) -> TValorCampo { return l.PathTxt; }},
+        {Texto("Cnpj", 14, "CNPJ", "99.999.999/9999-99;0;_"), [](L l) -> TValorCampo { return l.Cnpj; }},
+        {Texto("RazaoSocial", 35, "Razão Social"), [](L l) -> TValorCampo { return l.RazaoSocial; }},
+        {Texto("Finalidade", 1), [](L l) -> TValorCampo { return l.Finalidade; }},
+        {Texto("emailTxt", 40), [](L l) -> TValorCampo { return l.emailTxt; }},
+    });
+}
+
 TTabelaTransmissao CriarTblTransmissao() {
     return TTabelaTransmissao({
         {Texto("Inscricao", 9, "Inscrição", kMascaraInscricao),

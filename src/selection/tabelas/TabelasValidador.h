@@ -38,6 +38,26 @@ struct TNaoSelecionada {
     int tpRegime = 0;
 };
 
+// A receipt of a transmission file that checked against its record and the TXT inside it.
+struct TReciboNoldeNet {
+    bool Imprimir = true;
+    std::string Inscricao;
+    std::string Periodo;  // "yyyy-mm" or "yyyy"
+    std::string Tipo;     // "GIM" or "Dados Anuais"
+    std::string CodigoRecibo;
+    std::string CodigoDados;
+    std::chrono::local_seconds DataHoraRecibo{};
+    std::string Situacao;
+    std::uint32_t CrcTxt = 0;
+    std::int64_t TamanhoTxt = 0;
+    std::chrono::local_seconds DataHoraTxt{};
+    std::string PathTxt;
+    std::string Cnpj;
+    std::string RazaoSocial;
+    std::string Finalidade;
+    std::string emailTxt;
+};
+
 // A record of a transmission file listed without receipts.
 struct TRegistroTransmissao {
     std::string Inscricao;
@@ -56,12 +76,14 @@ std::string DescricaoRegime(int codigo);
 using TTabelaSintegra = TTabelaMemoria<TDeclaracaoSintegra>;
 using TTabelaResProces = TTabelaMemoria<TNaoSelecionada>;
 using TTabelaTransmissao = TTabelaMemoria<TRegistroTransmissao>;
+using TTabelaNoldeNet = TTabelaMemoria<TReciboNoldeNet>;
 
 TTabelaSintegra CriarTblSintegra();
 // The fields of tblSintegra in the selection's order, and the calculated descRegApuracao.
 TTabelaSintegra CriarTblSelecao();
 TTabelaResProces CriarTblResProces();
 TTabelaTransmissao CriarTblTransmissao();
+TTabelaNoldeNet CriarTblNoldeNet();
 
 // The size of a record's data as the window shows it.
 std::string TextoTamanhoDados(std::int64_t bytes);

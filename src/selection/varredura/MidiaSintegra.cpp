@@ -27,7 +27,9 @@ bool TamanhoPlausivel(const TEntradaZip& entrada) {
     return entrada.TamanhoCompactado > 0 && entrada.Tamanho / entrada.TamanhoCompactado <= kTaxaMaxima;
 }
 
-bool MidiaConfiavel(const TArquivoZip& arquivo) {
+}  // namespace
+
+bool EntradasConfiaveis(const TArquivoZip& arquivo) {
     const auto& entradas = arquivo.Entradas();
     if (entradas.size() > kEntradasMaximas) return false;
     std::uint64_t total = 0;
@@ -38,6 +40,8 @@ bool MidiaConfiavel(const TArquivoZip& arquivo) {
     }
     return true;
 }
+
+namespace {
 
 std::vector<std::string> Arquivos(const std::string& pasta, const std::string& mascara) {
     std::vector<std::string> lista;
@@ -58,7 +62,7 @@ std::vector<std::string> LerLinhas(const std::string& arquivo) {
 
 std::optional<TTxtMidia> Extrair(const std::string& zip, const std::string& pasta) {
     TArquivoZip arquivo(zip, kSenhaMidia);
-    if (!MidiaConfiavel(arquivo)) return std::nullopt;
+    if (!EntradasConfiaveis(arquivo)) return std::nullopt;
     if (arquivo.Extrair(pasta, "*.*").size() < 2) return std::nullopt;
 
     std::vector<std::string> resumos = Arquivos(pasta, "Validacao2.resumo");

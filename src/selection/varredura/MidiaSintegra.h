@@ -9,6 +9,12 @@
 
 namespace zq {
 
+class TArquivoZip;
+
+// Whether a ZIP from outside can be extracted: no entry name with folders, a drive or "..", no entry inflating
+// more than 1000 to 1, at most 1 GiB in all and at most 1000 entries.
+bool EntradasConfiaveis(const TArquivoZip& arquivo);
+
 inline constexpr const char* kSenhaMidia = "qzt41mew%&+=?!#kdr:x";
 
 // The declaration TXT of a media, extracted, and its identity as the ZIP entry gives it.
@@ -22,9 +28,8 @@ struct TTxtMidia {
 
 // Extracts the media into the folder (emptied first) and leaves there only its TXT. Nothing, with the folder
 // emptied again, when the file is not such a media: not a ZIP or damaged, a wrong password, fewer than two
-// files, no summary, not exactly one TXT, no entry of the TXT's name. A media is not trusted: one with an
-// entry name holding folders, a drive or "..", an entry inflating more than 1000 to 1, more than 1 GiB in all
-// or more than 1000 entries is skipped before anything is written.
+// files, no summary, not exactly one TXT, no entry of the TXT's name. A media whose entries are not
+// EntradasConfiaveis is skipped before anything is written.
 std::optional<TTxtMidia> ExtrairMidia(const std::string& zip, const std::string& pastaExtracao);
 
 }  // namespace zq
