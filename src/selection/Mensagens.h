@@ -11,6 +11,11 @@ public:
     virtual ~TCaixasMensagem() = default;
     virtual void Informacao(const std::string& texto) = 0;
     virtual void Erro(const std::string& texto) = 0;
+    // A Yes/No question whose default is No; automated runs answer No without asking.
+    virtual bool Confirmar(const std::string& texto) {
+        static_cast<void>(texto);
+        return false;
+    }
 };
 
 // By default the platform's message box.

@@ -10,6 +10,7 @@ const char* const kTextoUso =
     "     xrazq selecionar PASTA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n"
     "     xrazq motivos PASTA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n"
     "     xrazq sfn ARQUIVO.sfn\n"
+    "     xrazq recibos ARQUIVO.zip\n"
     "     xrazq gerar PASTA-MIDIAS PASTA-SAIDA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n";
 
 namespace {
@@ -21,6 +22,7 @@ TComando ComandoDe(const std::string& nome) {
     if (nome == "motivos") return TComando::Motivos;
     if (nome == "gerar") return TComando::Gerar;
     if (nome == "sfn") return TComando::Sfn;
+    if (nome == "recibos") return TComando::Recibos;
     throw EUso("comando desconhecido: " + nome);
 }
 
@@ -78,7 +80,8 @@ TArgumentos LerArgumentos(const std::vector<std::string>& argumentos) {
     for (std::size_t i = 1; i < argumentos.size(); ++i) {
         const std::string& argumento = argumentos[i];
         if (argumento.starts_with("--")) {
-            if (lidos.Comando == TComando::Varrer || lidos.Comando == TComando::Sfn) {
+            if (lidos.Comando == TComando::Varrer || lidos.Comando == TComando::Sfn ||
+                lidos.Comando == TComando::Recibos) {
                 throw EUso(argumentos[0] + " não leva opções");
             }
             if (i + 1 >= argumentos.size()) throw EUso("falta o valor de " + argumento);
@@ -91,7 +94,9 @@ TArgumentos LerArgumentos(const std::vector<std::string>& argumentos) {
     const std::size_t esperadas = lidos.Comando == TComando::Gerar ? 2 : 1;
     if (pastas.size() < esperadas) {
         throw EUso(esperadas == 2 ? "faltam PASTA-MIDIAS e PASTA-SAIDA"
-                                  : lidos.Comando == TComando::Sfn ? "falta o ARQUIVO.sfn" : "falta a PASTA");
+                                  : lidos.Comando == TComando::Sfn     ? "falta o ARQUIVO.sfn"
+                                  : lidos.Comando == TComando::Recibos ? "falta o ARQUIVO.zip"
+                                                                       : "falta a PASTA");
     }
     if (pastas.size() > esperadas) throw EUso("argumento a mais: " + Cp1252ParaUtf8(pastas[esperadas]));
     lidos.Pasta = pastas[0];

@@ -15,7 +15,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class TComando { Versao, Varrer, Selecionar, Motivos, Gerar, Sfn };
+enum class TComando { Versao, Varrer, Selecionar, Motivos, Gerar, Sfn, Recibos };
 
 struct TArgumentos {
     TComando Comando = TComando::Versao;

@@ -12,6 +12,7 @@
 #include "record-model/arquivos/Arquivos.h"
 #include "selection/configuracao/ConfigValidadorXra.h"
 #include "selection/transmissao/ArquivoGimAtf.h"
+#include "selection/transmissao/RecibosColetoria.h"
 #include "selection/varredura/DataHoraArquivo.h"
 #include "xrazq/LinhaComando.h"
 #include "xrazq/SaidaTerminal.h"
@@ -79,6 +80,12 @@ void Executar(const TArgumentos& argumentos) {
         AbrirSfn(dm, argumentos.Pasta);
         return;
     }
+    if (argumentos.Comando == TComando::Recibos) {
+        for (const auto& nome : TRecibosColetoria(configuracao.PastaTrabalho()).Extrair(argumentos.Pasta)) {
+            std::cout << Cp1252ParaUtf8(nome) << '\n';
+        }
+        return;
+    }
     dm.CarregarPastaMidias(argumentos.Pasta);
     switch (argumentos.Comando) {
         case TComando::Varrer:
@@ -99,6 +106,7 @@ void Executar(const TArgumentos& argumentos) {
             break;
         case TComando::Versao:
         case TComando::Sfn:
+        case TComando::Recibos:
             break;
     }
 }

@@ -197,3 +197,49 @@ TEST_F(Transmissao, ArquivosHostisTerminamEmMensagem) {
 
 }  // namespace
 }  // namespace zq
+
+namespace zq {
+namespace {
+
+class RecibosColetoria : public testing::Test {
+protected:
+    ExecucaoXrazq Listar() { return Xrazq({"recibos", (pasta_ / "recibos.zip").string()}, temporaria_.Caminho()); }
+
+    PastaTeste pasta_;
+    PastaTeste temporaria_;
+};
+
+TEST_F(RecibosColetoria, ListaOsPdfsEmOrdemDeNome) {
+    GravarZipComNomes(pasta_ / "recibos.zip", {{"b.pdf", "%PDF b"}, {"A.PDF", "%PDF a"}, {"leia.txt", "x"}}, "");
+    const ExecucaoXrazq execucao = Listar();
+    EXPECT_EQ(execucao.resultado, 0) << execucao.erros;
+    EXPECT_EQ(execucao.saida, "A.PDF\nb.pdf\n");
+    EXPECT_TRUE(fs::is_empty(temporaria_.Caminho()));
+}
+
+TEST_F(RecibosColetoria, ZipsSemPdfOuHostisTerminamEmMensagem) {
+    struct Caso {
+        std::vector<std::pair<std::string, std::string>> entradas;
+        std::string mensagem;
+    };
+    const std::vector<Caso> casos = {
+        {{{"leia.txt", "x"}}, "Nenhum arquivo de recibo encontrado no arquivo informado!\n"},
+        {{{"../../fora.pdf", "x"}}, "Erro ao descompactar arquivo de recibos!\n\nArquivo compactado com entradas inválidas.\n"},
+        {{{"bomba.pdf", std::string(std::size_t{32} << 20, '0')}},
+         "Erro ao descompactar arquivo de recibos!\n\nArquivo compactado com entradas inválidas.\n"},
+    };
+    for (const auto& caso : casos) {
+        GravarZipComNomes(pasta_ / "recibos.zip", caso.entradas, "");
+        const ExecucaoXrazq execucao = Listar();
+        EXPECT_EQ(execucao.resultado, 1);
+        EXPECT_EQ(execucao.erros, caso.mensagem);
+    }
+    GravarArquivo(pasta_ / "recibos.zip", "PK\x03\x04 truncado");
+    const ExecucaoXrazq truncado = Listar();
+    EXPECT_EQ(truncado.resultado, 1);
+    EXPECT_THAT(truncado.erros, testing::StartsWith("Erro ao descompactar arquivo de recibos!\n\n"));
+    EXPECT_FALSE(fs::exists(pasta_.Caminho().parent_path() / "fora.pdf"));
+}
+
+}  // namespace
+}  // namespace zq
