@@ -120,6 +120,27 @@ TEST_F(Transmissao, RecibosConferidosComRegistrosETxt) {
     EXPECT_THAT(execucao.erros, HasSubstr("      Código dos dados: " + antigo));
 }
 
+TEST_F(Transmissao, ReciboCujoTxtNaoConfereFicaDeFora) {
+    struct Caso {
+        std::string registro;
+        std::string mensagem;
+    };
+    const fs::path txt = pasta_ / "a.txt";
+    GravarArquivo(txt, DeclaracaoTeste{.inscricao = "161111110", .periodo = "201512"}.Bytes());
+    const std::vector<Caso> casos = {
+        {R"({"ie": "169999990", "bytes": "nao e um zip"})", "Erro ao descompactar txt NoldeNet!\n   Arquivo NoldeNet: '"},
+        {R"({"ie": "169999990", "txt": ")" + txt.string() + R"("})",
+         "ARQUIVO TXT SINTEGRA INVÁLIDO\nDivergência Dados/Recibo/Txt NoldeNet: Inscrição estadual"},
+    };
+    for (const auto& caso : casos) {
+        Escrever(15, "01122015", {caso.registro}, {R"({"ie": "169999990", "registro": 0})"});
+        const ExecucaoXrazq execucao = Abrir();
+        EXPECT_EQ(execucao.resultado, 1);
+        EXPECT_THAT(execucao.erros, HasSubstr(caso.mensagem));
+        EXPECT_THAT(execucao.erros, HasSubstr("O arquivo de declarações '" + Sfn() + "' não possui nenhum recibo válido!"));
+    }
+}
+
 TEST_F(Transmissao, DadosAnuaisDe2015MostradosComoAno) {
     Escrever(12, "20152015", {Registro({.periodo = "201501", .regime = Regime::DadosAnuais}, "da.txt")},
              {R"({"ie": "161234569", "registro": 0})"});
