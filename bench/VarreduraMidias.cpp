@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -30,12 +31,22 @@ std::string Ler(const fs::path& arquivo) {
 
 void Gravar(const fs::path& arquivo, const std::string& bytes) { std::ofstream(arquivo, std::ios::binary) << bytes; }
 
+// A declaration of about `bytes`: the generator's first lines up to that size, then its type-88 and record-90
+// lines (the generator always adds thousands of products; the program's reader needs only the header and the end).
+std::string Declaracao(const fs::path& montagem, std::uint64_t bytes) {
+    zq::bench::GerarDeclaracao(montagem / "base.txt", bytes);
+    const std::string completa = Ler(montagem / "base.txt");
+    const std::size_t final = completa.find("\r\n88") + 2;
+    std::size_t corte = std::min<std::size_t>(bytes > completa.size() - final ? bytes - (completa.size() - final) : 0, final);
+    corte = completa.rfind("\r\n", corte) + 2;
+    return completa.substr(0, corte) + completa.substr(final);
+}
+
 // `quantidade` media of the same declaration, each of another inscrição (record 10, columns 17 to 25).
 void GerarMidias(const fs::path& pasta, unsigned quantidade, unsigned long kb) {
     const fs::path montagem = pasta / "montagem";
     fs::create_directories(montagem);
-    zq::bench::GerarDeclaracao(montagem / "base.txt", kb * 1024);
-    std::string declaracao = Ler(montagem / "base.txt");
+    std::string declaracao = Declaracao(montagem, kb * 1024);
     Gravar(montagem / "Validacao2.resumo", "Resumo\r\n5.2.0.9\r\nFim\r\n");
     Gravar(montagem / "Saidas.cfop", "5102;100,00\r\n");
     for (unsigned i = 0; i < quantidade; ++i) {

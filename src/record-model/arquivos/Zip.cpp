@@ -117,6 +117,29 @@ TArquivoZip::TArquivoZip(const std::string& arquivo, const std::string& senha) {
 
 TArquivoZip::~TArquivoZip() { zip_discard(zip_); }
 
+std::string TArquivoZip::ExtrairEntrada(std::size_t indice, const std::string& pasta) {
+    const std::string nome = NomeSemPastas(entradas_.at(indice).Nome);
+    if (nome.empty() || IsPontoOuPontoPonto(nome)) throw EZip(Formatar("Nome de entrada inválido: '%s'.", {nome}));
+    const std::string destino = IncluirBarra(pasta) + nome;
+    GravarEntrada(zip_, indice, destino, instantes_[indice], entradas_[indice].Tamanho);
+    return destino;
+}
+
+std::string TArquivoZip::LerEntrada(std::size_t indice) {
+    std::unique_ptr<zip_file_t, FecharArquivoZip> entrada(zip_fopen_index(zip_, static_cast<zip_uint64_t>(indice), 0));
+    if (!entrada) throw ErroDaBiblioteca(zip_get_error(zip_));
+    std::string conteudo;
+    std::vector<char> bloco(1 << 16);
+    for (;;) {
+        const zip_int64_t lidos = zip_fread(entrada.get(), bloco.data(), bloco.size());
+        if (lidos < 0) throw ErroDaBiblioteca(zip_file_get_error(entrada.get()));
+        if (lidos == 0) break;
+        if (conteudo.size() + static_cast<std::size_t>(lidos) > entradas_[indice].Tamanho) throw ErroDoCodigo(ZIP_ER_INCONS);
+        conteudo.append(bloco.data(), static_cast<std::size_t>(lidos));
+    }
+    return conteudo;
+}
+
 std::vector<std::string> TArquivoZip::Extrair(const std::string& pasta, const std::string& mascara) {
     const std::string pastaComBarra = IncluirBarra(pasta);
     if (!pastaComBarra.empty()) {

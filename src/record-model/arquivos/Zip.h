@@ -46,6 +46,10 @@ public:
     // the archive's order. An entry that inflates past its declared size is an error, so a lying directory
     // never fills the disk.
     std::vector<std::string> Extrair(const std::string& pasta, const std::string& mascara);
+    // One entry, by its index in Entradas(): written into the folder as Extrair writes it (returns the path),
+    // or read into memory.
+    std::string ExtrairEntrada(std::size_t indice, const std::string& pasta);
+    std::string LerEntrada(std::size_t indice);
 
 private:
     zip* zip_;

@@ -1,7 +1,8 @@
 #include "selection/varredura/MidiaSintegra.h"
 
 #include <algorithm>
-#include <fstream>
+#include <map>
+#include <sstream>
 #include <vector>
 
 #include "platform/Plataforma.h"
@@ -43,16 +44,10 @@ bool EntradasConfiaveis(const TArquivoZip& arquivo) {
 
 namespace {
 
-std::vector<std::string> Arquivos(const std::string& pasta, const std::string& mascara) {
-    std::vector<std::string> lista;
-    ListarArquivos(pasta, mascara, lista, false, false, false);
-    return lista;
-}
-
-// The lines of a text file; a final line end adds no empty line.
-std::vector<std::string> LerLinhas(const std::string& arquivo) {
-    std::ifstream entrada(CaminhoNativo(arquivo), std::ios::binary);
+// The lines of a text; a final line end adds no empty line.
+std::vector<std::string> Linhas(const std::string& texto) {
     std::vector<std::string> linhas;
+    std::istringstream entrada(texto);
     for (std::string linha; std::getline(entrada, linha);) {
         if (!linha.empty() && linha.back() == '\r') linha.pop_back();
         linhas.push_back(std::move(linha));
@@ -60,28 +55,43 @@ std::vector<std::string> LerLinhas(const std::string& arquivo) {
     return linhas;
 }
 
+// The media is planned from its directory and only its TXT is written to disk: the summary is read in memory
+// and the CFOP lists are only inflated (so that a damaged entry still skips the media), which is what writing
+// them all and deleting all but the TXT would leave.
 std::optional<TTxtMidia> Extrair(const std::string& zip, const std::string& pasta) {
     TArquivoZip arquivo(zip, kSenhaMidia);
     if (!EntradasConfiaveis(arquivo)) return std::nullopt;
-    if (arquivo.Extrair(pasta, "*.*").size() < 2) return std::nullopt;
+    const auto& entradas = arquivo.Entradas();
+    // The files an extraction writes: one per name, the last entry of a name replacing the earlier ones.
+    std::map<std::string, std::size_t> arquivos;
+    for (std::size_t i = 0; i < entradas.size(); ++i) arquivos[entradas[i].Nome] = i;
+    if (arquivos.size() < 2) return std::nullopt;
 
-    std::vector<std::string> resumos = Arquivos(pasta, "Validacao2.resumo");
-    if (resumos.empty()) resumos = Arquivos(pasta, "Validacao.resumo");
-    if (resumos.empty()) return std::nullopt;
-    ApagarArquivos(pasta, "*.cfop");
+    const auto procurar = [&](const char* mascara) {
+        return std::find_if(arquivos.begin(), arquivos.end(), [&](const auto& a) { return CombinaComMascara(a.first, mascara); });
+    };
+    auto resumo = procurar("Validacao2.resumo");
+    if (resumo == arquivos.end()) resumo = procurar("Validacao.resumo");
+    if (resumo == arquivos.end()) return std::nullopt;
 
+    std::vector<std::string> restantes;
+    for (const auto& [nome, indice] : arquivos) {
+        if (nome == resumo->first) continue;
+        if (CombinaComMascara(nome, "*.cfop")) {
+            arquivo.LerEntrada(indice);
+        } else {
+            restantes.push_back(nome);
+        }
+    }
     TTxtMidia txt;
-    const std::vector<std::string> linhas = LerLinhas(pasta + resumos.front());
+    const std::vector<std::string> linhas = Linhas(arquivo.LerEntrada(resumo->second));
     if (linhas.size() >= 2) txt.VersaoSintegra = linhas[linhas.size() - 2];
-    ApagarArquivos(pasta, resumos.front());
-
-    const std::vector<std::string> restantes = Arquivos(pasta, "*.*");
     if (restantes.size() != 1) return std::nullopt;
+
     const std::string nomeTxt = Maiusculas(restantes.front());
-    const auto entrada = std::find_if(arquivo.Entradas().begin(), arquivo.Entradas().end(),
+    const auto entrada = std::find_if(entradas.begin(), entradas.end(),
                                       [&](const TEntradaZip& e) { return Maiusculas(e.Nome) == nomeTxt; });
-    if (entrada == arquivo.Entradas().end()) return std::nullopt;
-    txt.ArquivoTxt = pasta + restantes.front();
+    txt.ArquivoTxt = arquivo.ExtrairEntrada(arquivos.at(restantes.front()), pasta);
     txt.TamanhoTxt = static_cast<std::int64_t>(entrada->Tamanho);
     txt.CrcTxt = entrada->Crc32;
     txt.DataHoraTxt = entrada->DataHora;
