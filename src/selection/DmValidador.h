@@ -51,9 +51,6 @@ public:
     bool DadosAnuaisEncontrados() const { return dadosAnuaisEncontrados_; }
     const std::vector<std::string>& Midias() const { return midias_; }
 
-    const std::string& PastaTxt() const { return pastaTxt_; }
-    const std::string& PastaExtracao() const { return pastaExtracao_; }
-
     TTabelaSintegra tblSintegra = CriarTblSintegra();
     TTabelaSintegra tblSelecao = CriarTblSelecao();
     TTabelaResProces tblResProces = CriarTblResProces();

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/Cp1252.h"
 #include "selection/Declaracoes.h"
+#include "selection/DmValidador.h"
 #include "selection/Transmissao.h"
 #include "selection/Xrazq.h"
 
@@ -139,6 +141,26 @@ TEST_F(Transmissao, ReciboCujoTxtNaoConfereFicaDeFora) {
         EXPECT_THAT(execucao.erros, HasSubstr(caso.mensagem));
         EXPECT_THAT(execucao.erros, HasSubstr("O arquivo de declarações '" + Sfn() + "' não possui nenhum recibo válido!"));
     }
+}
+
+TEST_F(Transmissao, ContagemDosRecibosEscolhidosETxtConferido) {
+    TresGims({R"({"ie": "161111110", "registro": 0})", R"({"ie": "162222220", "registro": 1})",
+              R"({"ie": "163333330", "registro": 2})"});
+    PastaTeste trabalho;
+    TDmValidador dm(CaminhoCp1252(trabalho.Caminho()));
+    ASSERT_NE(dm.AbrirArquivoInternet(Sfn()), nullptr);
+    EXPECT_EQ(dm.QuantidadeEscolhidos(), 3);
+    dm.tblNoldeNet.IrPara(1);
+    dm.DefinirImprimir(false);
+    EXPECT_EQ(dm.QuantidadeEscolhidos(), 2);
+    EXPECT_FALSE(dm.tblNoldeNet.Linhas()[1].Imprimir);
+    dm.EscolherTodos(true);
+    EXPECT_EQ(dm.QuantidadeEscolhidos(), 3);
+
+    // The extracted TXT is checked like a scanned one before it is printed.
+    EXPECT_EQ(dm.ConferirTxt(dm.tblNoldeNet), dm.tblNoldeNet.Atual().PathTxt);
+    GravarArquivo(CaminhoNativo(dm.tblNoldeNet.Atual().PathTxt), "outro");
+    EXPECT_THROW(dm.ConferirTxt(dm.tblNoldeNet), Excecao);
 }
 
 TEST_F(Transmissao, DadosAnuaisDe2015MostradosComoAno) {

@@ -19,7 +19,6 @@ class TRegDadosNoldeNet {
 public:
     void Definir(std::string inscricao, std::string dados);
     void Limpar() { Definir({}, {}); }
-    bool Vazio() const { return inscricao_.empty() && dados_.empty(); }
 
     const std::string& Inscricao() const { return inscricao_; }
     const std::string& Dados() const { return dados_; }
