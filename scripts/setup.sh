@@ -8,7 +8,7 @@ preset=${1:-default}
 
 packages=(cmake ninja-build g++ pkg-config ccache python3
           libzip-dev zlib1g-dev libsqlite3-dev libssl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev zip)
 
 missing=()
 for p in "${packages[@]}"; do

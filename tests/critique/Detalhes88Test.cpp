@@ -9,6 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "support/Projeto.h"
 #include "support/DeclaracaoHost.h"
 #include "support/DeclaracaoMensal.h"
 #include "support/Detalhes88.h"
@@ -71,7 +72,7 @@ TEST_F(DetalhesNaDeclaracaoTest, EntregaNormalComTodosOsDetalhesCertosDaZero) {
 }
 
 TEST_F(DetalhesNaDeclaracaoTest, ExemploDistribuidoComDetalhesEhAceitoSemMensagens) {
-    const auto exemplo = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "examples" /
+    const auto exemplo = PastaProjeto() / "examples" /
                          "gim-mensal-detalhes-201705.txt";
     ASSERT_TRUE(std::filesystem::exists(exemplo));
     const ExecucaoHost execucao = CriticarComHost(exemplo, relatorio_);

@@ -63,17 +63,21 @@ struct DescartarZip {
     void operator()(zip_t* arquivo) const { zip_discard(arquivo); }
 };
 
-void GravarEntrada(zip_t* arquivo, zip_uint64_t indice, const std::string& destino, std::time_t dataHora) {
+void GravarEntrada(zip_t* arquivo, zip_uint64_t indice, const std::string& destino, std::time_t dataHora,
+                   std::uint64_t tamanhoDeclarado) {
     std::unique_ptr<zip_file_t, FecharArquivoZip> entrada(zip_fopen_index(arquivo, indice, 0));
     if (!entrada) throw ErroDaBiblioteca(zip_get_error(arquivo));
 
     TGravacaoSegura gravacao(destino);
     std::ofstream saida(gravacao.Temporario(), std::ios::binary | std::ios::trunc);
     std::vector<char> bloco(1 << 16);
+    std::uint64_t total = 0;
     for (;;) {
         const zip_int64_t lidos = zip_fread(entrada.get(), bloco.data(), bloco.size());
         if (lidos < 0) throw ErroDaBiblioteca(zip_file_get_error(entrada.get()));
         if (lidos == 0) break;
+        total += static_cast<std::uint64_t>(lidos);
+        if (total > tamanhoDeclarado) throw ErroDoCodigo(ZIP_ER_INCONS);
         saida.write(bloco.data(), static_cast<std::streamsize>(lidos));
     }
     saida.close();
@@ -105,13 +109,36 @@ TArquivoZip::TArquivoZip(const std::string& arquivo, const std::string& senha) {
             throw ErroDaBiblioteca(zip_get_error(zip_));
         }
         entradas_.push_back(TEntradaZip{Utf8ParaCp1252(estado.name), estado.crc, estado.size,
-                                        HoraLocal(estado.mtime)});
+                                        estado.comp_size, HoraLocal(estado.mtime)});
         instantes_.push_back(estado.mtime);
     }
     guarda.release();
 }
 
 TArquivoZip::~TArquivoZip() { zip_discard(zip_); }
+
+std::string TArquivoZip::ExtrairEntrada(std::size_t indice, const std::string& pasta) {
+    const std::string nome = NomeSemPastas(entradas_.at(indice).Nome);
+    if (nome.empty() || IsPontoOuPontoPonto(nome)) throw EZip(Formatar("Nome de entrada inválido: '%s'.", {nome}));
+    const std::string destino = IncluirBarra(pasta) + nome;
+    GravarEntrada(zip_, indice, destino, instantes_[indice], entradas_[indice].Tamanho);
+    return destino;
+}
+
+std::string TArquivoZip::LerEntrada(std::size_t indice) {
+    std::unique_ptr<zip_file_t, FecharArquivoZip> entrada(zip_fopen_index(zip_, static_cast<zip_uint64_t>(indice), 0));
+    if (!entrada) throw ErroDaBiblioteca(zip_get_error(zip_));
+    std::string conteudo;
+    std::vector<char> bloco(1 << 16);
+    for (;;) {
+        const zip_int64_t lidos = zip_fread(entrada.get(), bloco.data(), bloco.size());
+        if (lidos < 0) throw ErroDaBiblioteca(zip_file_get_error(entrada.get()));
+        if (lidos == 0) break;
+        if (conteudo.size() + static_cast<std::size_t>(lidos) > entradas_[indice].Tamanho) throw ErroDoCodigo(ZIP_ER_INCONS);
+        conteudo.append(bloco.data(), static_cast<std::size_t>(lidos));
+    }
+    return conteudo;
+}
 
 std::vector<std::string> TArquivoZip::Extrair(const std::string& pasta, const std::string& mascara) {
     const std::string pastaComBarra = IncluirBarra(pasta);
@@ -126,7 +153,7 @@ std::vector<std::string> TArquivoZip::Extrair(const std::string& pasta, const st
         const std::string nome = NomeSemPastas(entradas_[i].Nome);
         if (nome.empty() || IsPontoOuPontoPonto(nome) || !CombinaComMascara(nome, mascara)) continue;
         const std::string destino = pastaComBarra + nome;
-        GravarEntrada(zip_, i, destino, instantes_[i]);
+        GravarEntrada(zip_, i, destino, instantes_[i], entradas_[i].Tamanho);
         if (std::find(escritos.begin(), escritos.end(), destino) == escritos.end()) escritos.push_back(destino);
     }
     return escritos;

@@ -25,6 +25,7 @@ struct TEntradaZip {
     std::string Nome;  // as stored, folders included
     std::uint32_t Crc32 = 0;
     std::uint64_t Tamanho = 0;  // uncompressed, in bytes
+    std::uint64_t TamanhoCompactado = 0;  // as stored in the archive, in bytes
     std::chrono::local_seconds DataHora;  // the entry's MS-DOS date and time
 };
 
@@ -42,8 +43,13 @@ public:
     // Writes the file entries whose name without folders matches the mask (see CombinaComMascara) into
     // the folder, creating it, each file under that name and with the entry's date-time. Files already
     // there are replaced; an entry that fails leaves nothing half-written. Returns the paths written, in
-    // the archive's order.
+    // the archive's order. An entry that inflates past its declared size is an error, so a lying directory
+    // never fills the disk.
     std::vector<std::string> Extrair(const std::string& pasta, const std::string& mascara);
+    // One entry, by its index in Entradas(): written into the folder as Extrair writes it (returns the path),
+    // or read into memory.
+    std::string ExtrairEntrada(std::size_t indice, const std::string& pasta);
+    std::string LerEntrada(std::size_t indice);
 
 private:
     zip* zip_;
