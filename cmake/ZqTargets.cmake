@@ -17,6 +17,8 @@ endfunction()
 # Windows builds: APIs of Windows 7 and later, no min/max macros, resources.
 if(WIN32)
   add_compile_definitions(_WIN32_WINNT=0x0601 NOMINMAX)
+  # MinGW's GCC 12 warns wrongly on "text" + std::string (GCC bug 105651).
+  add_compile_options(-Wno-restrict)
   enable_language(RC)
 endif()
 

@@ -1,5 +1,5 @@
 # Cross build for 32-bit Windows with Debian's MinGW-w64 (i686, posix thread
-# model). Third-party libraries come from scripts/win32-deps.sh's prefix.
+# model). Third-party libraries come from scripts/setup-windows.sh's prefix.
 
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)

@@ -23,9 +23,17 @@ constexpr int kChamadasDeAquecimento = 20;
 constexpr long kFolgaHeap = 64 * 1024;
 
 struct Medida {
-    DWORD handles = 0;
-    long bytesHeap = 0;  // in use in every heap of the process
+    DWORD handles = 0;             // open in the process (Wine always answers 0)
+    std::uintptr_t proximoHandle = 0;  // handles take the lowest free slot: left-open ones push it up
+    long bytesHeap = 0;            // in use in every heap of the process
 };
+
+std::uintptr_t ProximoHandle() {
+    HANDLE evento = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    const auto valor = reinterpret_cast<std::uintptr_t>(evento);
+    CloseHandle(evento);
+    return valor;
+}
 
 long BytesEmUsoNosHeaps() {
     HANDLE heaps[256];
@@ -45,6 +53,7 @@ long BytesEmUsoNosHeaps() {
 Medida Medir() {
     Medida medida;
     GetProcessHandleCount(GetCurrentProcess(), &medida.handles);
+    medida.proximoHandle = ProximoHandle();
     medida.bytesHeap = BytesEmUsoNosHeaps();
     return medida;
 }
@@ -85,10 +94,12 @@ int main(int argc, char** argv) {
     const bool mesmoRelatorio = Conteudo(saida) == relatorio;
 
     std::cout << chamadas << " chamadas, resultado " << int(primeiro) << "; handles " << antes.handles << " -> "
-              << depois.handles << "; heap " << antes.bytesHeap << " -> " << depois.bytesHeap << " bytes\n";
+              << depois.handles << ", próximo handle " << antes.proximoHandle << " -> " << depois.proximoHandle
+              << "; heap " << antes.bytesHeap << " -> " << depois.bytesHeap << " bytes\n";
+    const bool handlesFechados = depois.handles <= antes.handles && depois.proximoHandle <= antes.proximoHandle;
+    const bool heapEstavel = depois.bytesHeap <= antes.bytesHeap + kFolgaHeap;
     if (!mesmoRelatorio) std::cerr << "o relatório da última chamada difere do primeiro\n";
-    if (depois.handles > antes.handles) std::cerr << "handles crescem\n";
-    if (depois.bytesHeap > antes.bytesHeap + kFolgaHeap) std::cerr << "memória do heap cresce\n";
-    return mesmoRelatorio && depois.handles <= antes.handles && depois.bytesHeap <= antes.bytesHeap + kFolgaHeap ? 0
-                                                                                                                : 1;
+    if (!handlesFechados) std::cerr << "handles ficam abertos\n";
+    if (!heapEstavel) std::cerr << "memória do heap cresce\n";
+    return mesmoRelatorio && handlesFechados && heapEstavel ? 0 : 1;
 }

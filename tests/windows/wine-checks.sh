@@ -27,22 +27,27 @@ fail() {
 # Windows' own DLLs: all the DLL and the programs may import.
 windows_dlls='^(kernel32|user32|shell32|advapi32|version|msvcrt|bcrypt|ws2_32|ole32|shlwapi)\.dll$'
 
-# Critiques $1 (copied to the relative path $2) with the host $3 of both builds,
-# writing the report to the relative path $4; compares everything the user sees.
-same_report() {
+# Critiques $1 (copied to the relative path $2; none when empty) with the host
+# $3 of both builds, each in a folder of its own with a folder "saida", writing
+# the report to the relative path $4. Sets linux_result and windows_result.
+critique_with_both() {
   local declaration=$1 input=$2 host=$3 report=$4 side
   for side in linux windows; do
-    mkdir -p "$work/$side/$(dirname "$input")" "$work/$side/$(dirname "$report")"
-    [ -n "$declaration" ] && cp "$declaration" "$work/$side/$input"
-    export TMPDIR=$work/$side-tmp
-    mkdir -p "$TMPDIR"
+    mkdir -p "$work/$side/$(dirname "$input")" "$work/$side/saida" "$work/$side-tmp"
+    [ -z "$declaration" ] || cp "$declaration" "$work/$side/$input"
   done
   set +e
   (cd "$work/linux" && TMPDIR=$work/linux-tmp "$linux_bin/$host" "$input" "$report" 2>"$work/linux.err")
-  local linux_result=$?
+  linux_result=$?
   (cd "$work/windows" && wine "$win_bin/$host.exe" "$input" "$report" 2>"$work/windows.err")
-  local windows_result=$?
+  windows_result=$?
   set -e
+}
+
+# Both builds answer alike: result, report bytes (when there is a report) and
+# what the user would see (message boxes and Notepad, here on standard error).
+expect_same() {
+  local report=$1
   [ "$linux_result" -eq "$windows_result" ] || fail "resultado Linux $linux_result, Windows $windows_result"
   if [ -f "$work/linux/$report" ] || [ -f "$work/windows/$report" ]; then
     cmp "$work/linux/$report" "$work/windows/$report" ||
@@ -51,7 +56,13 @@ same_report() {
   fi
   diff "$work/linux.err" <(tr -d '\r' <"$work/windows.err") >&2 || fail "mensagens ao usuário diferentes"
   echo "resultado $linux_result, relatório e mensagens iguais"
-  result=$linux_result
+}
+
+# Same report with the default host: $1 declaration, $2 input, $3 report, $4 the expected result.
+same_report() {
+  critique_with_both "$1" "$2" ValidadorSintegra2018 "$3"
+  expect_same "$3"
+  [ "$linux_result" -eq "$4" ] || fail "resultado $linux_result, esperado $4"
 }
 
 case $check in
@@ -100,20 +111,19 @@ case $check in
     echo "programa $program; temporária $temporary"
     ;;
   mesmo-relatorio)
-    # $1 declaration, $2 expected result; optional $3 relative input path, $4 host.
-    same_report "$1" "${3:-entrada/declaracao.txt}" "${4:-ValidadorSintegra2018}" "saida/relatorio.txt"
-    [ "$result" -eq "$2" ] || fail "resultado $result, esperado $2"
+    # $1 declaration, $2 expected result; optional $3 and $4 relative input and report paths.
+    same_report "$1" "${3:-entrada/declaracao.txt}" "${4:-saida/relatorio.txt}" "$2"
     ;;
   entrada-inexistente)
-    same_report "" "entrada/nao-existe.txt" ValidadorSintegra2018 "saida/relatorio.txt"
-    [ "$result" -eq 1 ] || fail "resultado $result, esperado 1"
+    same_report "" entrada/nao-existe.txt saida/relatorio.txt 1
     ;;
   pasta-de-saida-inexistente)
-    same_report "$1" "entrada/declaracao.txt" ValidadorSintegra2018 "nao-existe/relatorio.txt"
-    [ "$result" -eq 1 ] || fail "resultado $result, esperado 1"
+    same_report "$1" entrada/declaracao.txt nao-existe/relatorio.txt 1
+    [ ! -e "$work/windows/nao-existe" ] || fail "pasta de saída criada"
     ;;
   host-obsoleto)
-    same_report "$1" "entrada/declaracao.txt" ValidadorSintegraObsoleto "saida/relatorio.txt" 2>/dev/null || true
+    critique_with_both "$1" entrada/declaracao.txt ValidadorSintegraObsoleto saida/relatorio.txt
+    [ "$linux_result" -eq 2 ] && [ "$windows_result" -eq 2 ] || fail "resultados $linux_result e $windows_result"
     report=$(iconv -f CP1252 -t UTF-8 "$work/windows/saida/relatorio.txt")
     grep -q 'Validador Sintegra OBSOLETO: ValidadorSintegraObsoleto.exe - 5.2.0.8' <<<"$report" ||
       fail "sem a rejeição de host obsoleto"

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Cross-builds the third-party libraries of the 32-bit Windows build (libzip and
-# the SQLite amalgamation) from Debian's source packages with MinGW-w64 i686,
-# into a cache reused by every later build. zlib comes ready-made from
-# libz-mingw-w64-dev. Work already done (same source version) is skipped.
-# Usage: scripts/win32-deps.sh        prints nothing but progress; the prefix is
-#        $ZQ_WIN32_CACHE/prefix (default ~/.cache/gim-zq/win32-i686/prefix).
+# Prepares the machine for the 32-bit Windows build and its checks under Wine
+# (called by scripts/setup.sh windows); work already done is skipped:
+# - installs MinGW-w64 i686 and Wine with its 32-bit part (adding the i386 architecture);
+# - cross-builds libzip and the SQLite amalgamation from Debian's source packages
+#   into a cache reused by every later build ($ZQ_WIN32_CACHE, default
+#   ~/.cache/gim-zq/win32-i686: prefix/ the libraries, wine/ the Wine prefix);
+#   zlib comes ready-made from libz-mingw-w64-dev;
+# - creates the Wine prefix;
+# - builds the Linux host stand-in and library that the checks compare with.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,7 +19,8 @@ sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
 export DEBIAN_FRONTEND=noninteractive
 
-packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev dpkg-dev tcl gcc make zip)
+packages=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev dpkg-dev tcl gcc make
+          wine wine32:i386)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -25,6 +29,11 @@ done
 # apt-get source needs a deb-src entry beside the machine's binary sources.
 deb_src=/etc/apt/sources.list.d/gim-zq-deb-src.sources
 fresh_lists=""
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "Adding the i386 architecture (Wine's 32-bit part)"
+  $sudo_cmd dpkg --add-architecture i386
+  fresh_lists=1
+fi
 if [ ! -f "$deb_src" ]; then
   echo "Adding Debian source entries ($deb_src)"
   sed -n '/^Types:/,$p' /etc/apt/sources.list.d/debian.sources | sed 's/^Types: deb$/Types: deb-src/' |
@@ -109,3 +118,15 @@ EOF
 
 build_libzip
 build_sqlite
+
+# The Wine prefix, once; its first start takes a while.
+export WINEPREFIX=${WINEPREFIX:-$cache/wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "Creating the Wine prefix $WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+fi
+
+# What the checks compare with: the Linux host stand-in and library.
+cmake --preset default >/dev/null
+cmake --build --preset default --target ValidadorSintegra2018 ValidadorSintegraObsoleto Morvanta
