@@ -16,6 +16,7 @@ public:
     BibliotecaCritica(const BibliotecaCritica&) = delete;
     BibliotecaCritica& operator=(const BibliotecaCritica&) = delete;
 
+    // On Windows, throws std::runtime_error when the export does not keep the stdcall convention.
     std::uint8_t CriticaEspecifica(const std::string& arquivoCp1252, const std::string& saidaCp1252) const;
 
 private:

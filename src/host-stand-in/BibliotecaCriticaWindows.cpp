@@ -8,8 +8,26 @@
 namespace zq {
 namespace {
 
-// The export's own convention: stdcall, the callee removes both arguments.
-using FuncaoCritica = std::uint8_t(__stdcall*)(const char*, const char*);
+// Calls the export as the validator does: two pointers pushed, the callee
+// removes them (stdcall). The stack pointer after the call tells whether it did;
+// the stack is put back in any case.
+std::uint8_t ChamarStdcall(void* funcao, const char* arquivo, const char* saida, bool& pilhaEquilibrada) {
+    std::uint32_t resultado = 0;
+    std::uintptr_t antes = 0;
+    std::uintptr_t depois = 0;
+    asm volatile(
+        "movl %%esp, %%esi\n\t"
+        "pushl %%edx\n\t"
+        "pushl %%ecx\n\t"
+        "call *%%ebx\n\t"
+        "movl %%esp, %%edi\n\t"
+        "movl %%esi, %%esp"
+        : "=a"(resultado), "=&S"(antes), "=&D"(depois), "+c"(arquivo), "+d"(saida)
+        : "b"(funcao)
+        : "memory", "cc");
+    pilhaEquilibrada = antes == depois;
+    return static_cast<std::uint8_t>(resultado & 0xFF);
+}
 
 std::string DescricaoDoErro(DWORD codigo) {
     char* texto = nullptr;
@@ -42,7 +60,10 @@ BibliotecaCritica::~BibliotecaCritica() { FreeLibrary(static_cast<HMODULE>(modul
 
 std::uint8_t BibliotecaCritica::CriticaEspecifica(const std::string& arquivoCp1252,
                                                   const std::string& saidaCp1252) const {
-    return reinterpret_cast<FuncaoCritica>(funcao_)(arquivoCp1252.c_str(), saidaCp1252.c_str());
+    bool pilhaEquilibrada = false;
+    const std::uint8_t resultado = ChamarStdcall(funcao_, arquivoCp1252.c_str(), saidaCp1252.c_str(), pilhaEquilibrada);
+    if (!pilhaEquilibrada) throw std::runtime_error("CriticaEspecifica não removeu seus argumentos da pilha (stdcall)");
+    return resultado;
 }
 
 // The C runtime hands the command line over in the ANSI code page (1252).

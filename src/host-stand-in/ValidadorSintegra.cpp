@@ -2,7 +2,7 @@
 // Critiques the SINTEGRA file ARQUIVO with the library that lies next to this
 // program, writes the report to SAIDA and exits with the library's result
 // (0 no rejection, 1 invalid parameter, 2 rejections); 3 when the library
-// cannot be loaded, 64 on wrong usage.
+// cannot be loaded (or, on Windows, breaks the stdcall convention), 64 on wrong usage.
 
 #include <iostream>
 #include <stdexcept>

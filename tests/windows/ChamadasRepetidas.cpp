@@ -67,14 +67,7 @@ std::string Conteudo(const std::string& arquivoCp1252) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::cerr << "Uso: ChamadasRepetidas N ARQUIVO SAIDA\n";
-        return 64;
-    }
-    const int chamadas = std::atoi(argv[1]);
-    const std::string arquivo = argv[2];
-    const std::string saida = argv[3];
+int Chamar(int chamadas, const std::string& arquivo, const std::string& saida) {
     const zq::BibliotecaCritica biblioteca(zq::PlataformaAtual().CaminhoProgramaEmExecucao().parent_path());
 
     const std::uint8_t primeiro = biblioteca.CriticaEspecifica(arquivo, saida);
@@ -102,4 +95,17 @@ int main(int argc, char** argv) {
     if (!handlesFechados) std::cerr << "handles ficam abertos\n";
     if (!heapEstavel) std::cerr << "memória do heap cresce\n";
     return mesmoRelatorio && handlesFechados && heapEstavel ? 0 : 1;
+}
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::cerr << "Uso: ChamadasRepetidas N ARQUIVO SAIDA\n";
+        return 64;
+    }
+    try {
+        return Chamar(std::atoi(argv[1]), argv[2], argv[3]);
+    } catch (const std::runtime_error& erro) {
+        std::cerr << erro.what() << '\n';
+        return 1;
+    }
 }

@@ -142,6 +142,17 @@ case $check in
     grep -q 'Morvanta.dll' "$work/erro.txt" || fail "erro sem o nome da biblioteca"
     echo "sem Morvanta.dll: resultado 3"
     ;;
+  convencao-cdecl)
+    # $1 a Morvanta.dll whose export is cdecl, $2 a declaration.
+    cp "$win_bin/ValidadorSintegra2018.exe" "$1" "$work/"
+    set +e
+    wine "$work/ValidadorSintegra2018.exe" "$2" "$work/relatorio.txt" 2>"$work/erro.txt"
+    result=$?
+    set -e
+    [ "$result" -eq 3 ] || fail "resultado $result, esperado 3"
+    grep -q 'stdcall' "$work/erro.txt" || fail "convenção errada não apontada"
+    echo "export cdecl: resultado 3"
+    ;;
   chamadas-repetidas)
     # $1 declaration, $2 number of calls in one process.
     cp "$1" "$work/declaracao.txt"
