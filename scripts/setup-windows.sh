@@ -27,17 +27,20 @@ for p in "${packages[@]}"; do
 done
 
 # apt-get source needs a deb-src entry beside the machine's binary sources.
-deb_src=/etc/apt/sources.list.d/gim-zq-deb-src.sources
+deb_src=/etc/apt/sources.list.d/gim-zq-deb-src
 fresh_lists=""
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   echo "Adding the i386 architecture (Wine's 32-bit part)"
   $sudo_cmd dpkg --add-architecture i386
   fresh_lists=1
 fi
-if [ ! -f "$deb_src" ]; then
-  echo "Adding Debian source entries ($deb_src)"
-  sed -n '/^Types:/,$p' /etc/apt/sources.list.d/debian.sources | sed 's/^Types: deb$/Types: deb-src/' |
-    $sudo_cmd tee "$deb_src" >/dev/null
+if [ ! -f "$deb_src.sources" ] && [ ! -f "$deb_src.list" ]; then
+  echo "Adding Debian source entries ($deb_src.*)"
+  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources | $sudo_cmd tee "$deb_src.sources" >/dev/null
+  else
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list | $sudo_cmd tee "$deb_src.list" >/dev/null
+  fi
   fresh_lists=1
 fi
 if ((${#missing[@]})) || [ -n "$fresh_lists" ]; then

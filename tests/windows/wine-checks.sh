@@ -110,6 +110,14 @@ case $check in
     [ -d "$(wine winepath -u "$temporary" 2>/dev/null)" ] || fail "pasta temporária: $temporary"
     echo "programa $program; temporária $temporary"
     ;;
+  zip)
+    # An encrypted archive written, listed and extracted in a folder with accents;
+    # the files land under the same names in the Linux file system.
+    mkdir -p "$work/Mídias de Março"
+    (cd "$work" && wine "$win_bin/ZipCp1252.exe" "Mídias de Março" | tr -d '\r') || fail "ZIP"
+    [ -f "$work/Mídias de Março/mídia de março.zip" ] && [ -f "$work/Mídias de Março/extraídos/declaração.txt" ] ||
+      fail "arquivos fora dos nomes esperados: $(find "$work" -type f)"
+    ;;
   mesmo-relatorio)
     # $1 declaration, $2 expected result; optional $3 and $4 relative input and report paths.
     same_report "$1" "${3:-entrada/declaracao.txt}" "${4:-saida/relatorio.txt}" "$2"
