@@ -16,10 +16,10 @@ LeitorLinhas::LeitorLinhas(const std::filesystem::path& arquivo)
     : arquivo_(AbrirArquivoC(arquivo, "rb")), bloco_(kTamanhoBloco) {
     std::error_code erro;
     if (!arquivo_ || std::filesystem::is_directory(arquivo, erro)) {
-        throw std::runtime_error(Formatar("Não foi possível abrir o arquivo '%s'.", {arquivo.string()}));
+        throw std::runtime_error(Formatar("Não foi possível abrir o arquivo '%s'.", {CaminhoCp1252(arquivo)}));
     }
     tamanho_ = std::filesystem::file_size(arquivo, erro);
-    if (erro) throw std::runtime_error(Formatar("Não foi possível abrir o arquivo '%s'.", {arquivo.string()}));
+    if (erro) throw std::runtime_error(Formatar("Não foi possível abrir o arquivo '%s'.", {CaminhoCp1252(arquivo)}));
 }
 
 bool LeitorLinhas::Encher() {

@@ -21,7 +21,7 @@ void AcrescentarNumeradas(std::vector<std::string>& linhas, const std::vector<st
 }
 
 std::string ErroGravacao(const std::filesystem::path& arquivo) {
-    return Formatar("Não foi possível gravar o arquivo '%s'.", {arquivo.string()});
+    return Formatar("Não foi possível gravar o arquivo '%s'.", {CaminhoCp1252(arquivo)});
 }
 
 }  // namespace
