@@ -58,11 +58,12 @@ expect_same() {
   echo "resultado $linux_result, relatório e mensagens iguais"
 }
 
-# Same report with the default host: $1 declaration, $2 input, $3 report, $4 the expected result.
+# Same report with the default host: $1 declaration, $2 input, $3 report, $4 the
+# expected result ("any": whatever the Linux build answers).
 same_report() {
   critique_with_both "$1" "$2" ValidadorSintegra2018 "$3"
   expect_same "$3"
-  [ "$linux_result" -eq "$4" ] || fail "resultado $linux_result, esperado $4"
+  [ "$4" = any ] || [ "$linux_result" -eq "$4" ] || fail "resultado $linux_result, esperado $4"
 }
 
 case $check in
