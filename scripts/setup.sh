@@ -23,5 +23,8 @@ if ((${#missing[@]})); then
   $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
+# The Windows build needs its cross toolchain, libraries and Wine first.
+[ "$preset" != windows ] || scripts/setup-windows.sh
+
 cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset"

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "platform/Plataforma.h"
 #include "record-model/comum/Formatador.h"
 
 namespace zq {
@@ -13,13 +14,13 @@ constexpr std::size_t kTamanhoBloco = std::size_t{1} << 20;
 }
 
 LeitorLinhas::LeitorLinhas(const std::filesystem::path& arquivo)
-    : arquivo_(std::fopen(arquivo.c_str(), "rb")), bloco_(kTamanhoBloco) {
+    : arquivo_(AbrirArquivoC(arquivo, "rb")), bloco_(kTamanhoBloco) {
     std::error_code erro;
     if (!arquivo_ || std::filesystem::is_directory(arquivo, erro)) {
-        throw std::runtime_error(Formatar("Não foi possível abrir o arquivo '%s'.", {arquivo.string()}));
+        throw std::runtime_error(Formatar("Não foi possível abrir o arquivo '%s'.", {CaminhoCp1252(arquivo)}));
     }
     tamanho_ = std::filesystem::file_size(arquivo, erro);
-    if (erro) throw std::runtime_error(Formatar("Não foi possível abrir o arquivo '%s'.", {arquivo.string()}));
+    if (erro) throw std::runtime_error(Formatar("Não foi possível abrir o arquivo '%s'.", {CaminhoCp1252(arquivo)}));
 }
 
 bool LeitorLinhas::Encher() {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "platform/Plataforma.h"
 #include "record-model/comum/Formatador.h"
 #include "record-model/comum/Texto.h"
 
@@ -20,7 +21,7 @@ void AcrescentarNumeradas(std::vector<std::string>& linhas, const std::vector<st
 }
 
 std::string ErroGravacao(const std::filesystem::path& arquivo) {
-    return Formatar("Não foi possível gravar o arquivo '%s'.", {arquivo.string()});
+    return Formatar("Não foi possível gravar o arquivo '%s'.", {CaminhoCp1252(arquivo)});
 }
 
 }  // namespace
@@ -74,7 +75,7 @@ std::vector<std::string> MontarRelatorio(const CabecalhoRelatorio& cabecalho, co
 void GravarLinhas(const std::filesystem::path& arquivo, const std::vector<std::string>& linhas) {
     auto temporario = arquivo;
     temporario += Formatar(".%d.tmp", {static_cast<long>(::getpid())});
-    std::FILE* saida = std::fopen(temporario.c_str(), "wb");
+    std::FILE* saida = AbrirArquivoC(temporario, "wb");
     if (saida == nullptr) throw std::runtime_error(ErroGravacao(arquivo));
     bool gravado = true;
     for (const auto& linha : linhas) {

@@ -24,4 +24,13 @@ std::string CaminhoCp1252(const std::filesystem::path& caminho) {
     return Utf8ParaCp1252(std::string(utf8.begin(), utf8.end()));
 }
 
+std::FILE* AbrirArquivoC(const std::filesystem::path& arquivo, const char* modo) {
+#ifdef _WIN32
+    const std::string texto(modo);
+    return _wfopen(arquivo.c_str(), std::wstring(texto.begin(), texto.end()).c_str());
+#else
+    return std::fopen(arquivo.c_str(), modo);
+#endif
+}
+
 }  // namespace zq

@@ -5,13 +5,14 @@
 #include <spawn.h>
 #include <unistd.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "platform/Cp1252.h"
 #include "platform/Plataforma.h"
+#include "platform/SemDesktop.h"
 #include "platform/VersaoArquivo.h"
 
 extern char** environ;
@@ -19,18 +20,7 @@ extern char** environ;
 namespace zq {
 namespace {
 
-bool UsarDesktop() {
-    const char* valor = std::getenv("ZQ_DESKTOP");
-    return valor != nullptr && std::string(valor) == "1";
-}
-
-std::string TextoParaTerminal(const std::string& textoCp1252) {
-    std::string texto = Cp1252ParaUtf8(textoCp1252);
-    for (char& c : texto) {
-        if (c == '\r') c = '\n';
-    }
-    return texto;
-}
+bool UsarDesktop() { return DesktopPedido(false); }
 
 void IniciarSemEsperar(std::vector<std::string> argumentos) {
     std::vector<char*> argv;
@@ -61,10 +51,12 @@ public:
 
     void MostrarMensagem(const std::string& texto) override {
         if (UsarDesktop()) {
-            IniciarSemEsperar({"zenity", "--info", "--text=" + TextoParaTerminal(texto)});
+            std::string linhas = Cp1252ParaUtf8(texto);
+            std::replace(linhas.begin(), linhas.end(), '\r', '\n');
+            IniciarSemEsperar({"zenity", "--info", "--text=" + linhas});
             return;
         }
-        std::cerr << "[mensagem] " << TextoParaTerminal(texto) << '\n';
+        MensagemSemDesktop(texto);
     }
 
     void AbrirDocumento(const std::string& programa, const std::filesystem::path& documento) override {
@@ -72,8 +64,11 @@ public:
             IniciarSemEsperar({"xdg-open", documento.string()});
             return;
         }
-        std::cerr << "[abrir] " << programa << ' ' << documento.string() << '\n';
+        DocumentoSemDesktop(programa, documento);
     }
+
+    // No registry here: the program's registry stand-in answers for POSIX.
+    std::optional<std::filesystem::path> CaminhoRegistrado(const std::string&) const override { return std::nullopt; }
 };
 
 }  // namespace

@@ -26,7 +26,11 @@ std::optional<std::chrono::year_month_day> DiaDoAmbiente() {
 std::chrono::year_month_day DiaDoSistema() {
     const std::time_t agora = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &agora);
+#else
     localtime_r(&agora, &local);
+#endif
     return {std::chrono::year{local.tm_year + 1900}, std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
             std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
 }

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "platform/Plataforma.h"
 #include "support/PastaTeste.h"
 
 namespace zq::teste {
@@ -67,6 +68,17 @@ TEST(LeitorLinhas, ArquivoInexistenteFalha) {
     PastaTeste pasta;
     EXPECT_THROW(LeitorLinhas(pasta / "nao.txt"), std::runtime_error);
     EXPECT_THROW(LeitorLinhas(pasta.Caminho()), std::runtime_error);
+}
+
+// The message goes into a CP1252 report: an accented name must not come out as UTF-8.
+TEST(LeitorLinhas, ErroNomeiaOArquivoEmCp1252) {
+    PastaTeste pasta;
+    try {
+        LeitorLinhas leitor(pasta / CaminhoNativo("declaração.txt"));
+        FAIL() << "arquivo inexistente aberto";
+    } catch (const std::runtime_error& erro) {
+        EXPECT_THAT(erro.what(), testing::EndsWith("/declaração.txt'."));
+    }
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ public:
     std::optional<std::string> VersaoDoArquivo(const std::filesystem::path&) const override { return std::nullopt; }
     void MostrarMensagem(const std::string&) override {}
     void AbrirDocumento(const std::string&, const std::filesystem::path&) override {}
+    std::optional<std::filesystem::path> CaminhoRegistrado(const std::string&) const override { return std::nullopt; }
 
 private:
     std::filesystem::path pastaTemporaria_;

@@ -19,8 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string NativoParaZip(const std::string& caminhoCp1252) { return CaminhoNativo(caminhoCp1252).string(); }
-
 EZip ErroDaBiblioteca(zip_error_t* erro) { return EZip(zip_error_strerror(erro)); }
 
 EZip ErroDoCodigo(int codigo) {
@@ -53,6 +51,29 @@ std::chrono::local_seconds HoraLocal(std::time_t instante) {
     const year_month_day dia{year{campos.tm_year + 1900}, month{static_cast<unsigned>(campos.tm_mon + 1)},
                              day{static_cast<unsigned>(campos.tm_mday)}};
     return local_days{dia} + hours{campos.tm_hour} + minutes{campos.tm_min} + seconds{campos.tm_sec};
+}
+
+// The file of an archive (whole: length -1, as zip_open takes it) or of an entry to add. On Windows,
+// libzip's ANSI source takes the CP1252 path as it is; its plain functions would read it as UTF-8.
+zip_source_t* FonteDeArquivo(const std::string& caminhoCp1252, zip_error_t* erro, zip_int64_t tamanho = 0) {
+#ifdef _WIN32
+    return zip_source_win32a_create(caminhoCp1252.c_str(), 0, tamanho, erro);
+#else
+    return zip_source_file_create(CaminhoNativo(caminhoCp1252).c_str(), 0, tamanho, erro);
+#endif
+}
+
+zip_t* AbrirZip(const std::string& caminhoCp1252, int modo, int& codigo) {
+    zip_error_t erro;
+    zip_error_init(&erro);
+    zip_t* arquivo = nullptr;
+    if (zip_source_t* fonte = FonteDeArquivo(caminhoCp1252, &erro, -1)) {
+        arquivo = zip_open_from_source(fonte, modo, &erro);
+        if (!arquivo) zip_source_free(fonte);
+    }
+    codigo = zip_error_code_zip(&erro);
+    zip_error_fini(&erro);
+    return arquivo;
 }
 
 struct FecharArquivoZip {
@@ -97,7 +118,7 @@ void GravarEntrada(zip_t* arquivo, zip_uint64_t indice, const std::string& desti
 
 TArquivoZip::TArquivoZip(const std::string& arquivo, const std::string& senha) {
     int codigo = 0;
-    zip_ = zip_open(NativoParaZip(arquivo).c_str(), ZIP_RDONLY, &codigo);
+    zip_ = AbrirZip(arquivo, ZIP_RDONLY, codigo);
     if (!zip_) throw ErroDoCodigo(codigo);
     std::unique_ptr<zip_t, DescartarZip> guarda(zip_);
     if (!senha.empty()) zip_set_default_password(zip_, senha.c_str());
@@ -166,13 +187,13 @@ void CompactarArquivos(const std::vector<std::string>& lista, const std::string&
     TGravacaoSegura gravacao(zip);
     int codigo = 0;
     std::unique_ptr<zip_t, DescartarZip> arquivo(
-        zip_open(gravacao.Temporario().string().c_str(), ZIP_CREATE | ZIP_EXCL, &codigo));
+        AbrirZip(CaminhoCp1252(gravacao.Temporario()), ZIP_CREATE | ZIP_EXCL, codigo));
     if (!arquivo) throw ErroDoCodigo(codigo);
 
     for (const auto& caminho : lista) {
         zip_error_t erro;
         zip_error_init(&erro);
-        zip_source_t* fonte = zip_source_file_create(NativoParaZip(caminho).c_str(), 0, 0, &erro);
+        zip_source_t* fonte = FonteDeArquivo(caminho, &erro);
         if (!fonte) {
             const EZip falha = ErroDaBiblioteca(&erro);
             zip_error_fini(&erro);
