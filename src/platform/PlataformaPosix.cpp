@@ -12,6 +12,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Plataforma.h"
+#include "platform/Registro.h"
 #include "platform/SemDesktop.h"
 #include "platform/VersaoArquivo.h"
 
@@ -68,7 +69,13 @@ public:
     }
 
     // No registry here: the program's registry stand-in answers for POSIX.
-    std::optional<std::filesystem::path> CaminhoRegistrado(const std::string&) const override { return std::nullopt; }
+    // The App Paths key of the registry stand-in.
+    std::optional<std::filesystem::path> CaminhoRegistrado(const std::string& executavel) const override {
+        const auto valor = LerValorRegistro(
+            kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + executavel);
+        if (!valor) return std::nullopt;
+        return CaminhoNativo(*valor);
+    }
 };
 
 }  // namespace
