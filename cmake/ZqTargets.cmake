@@ -2,8 +2,13 @@
 
 # Texts of the record model, the GIM records and the critique are CP1252 bytes:
 # their UTF-8 sources are compiled to CP1252 literals.
+# The fuzz build (clang) compiles CP1252 copies of the sources instead.
 function(zq_cp1252 target)
-  target_compile_options(${target} PRIVATE -fexec-charset=CP1252)
+  if(ZQ_FUZZ)
+    zq_fontes_cp1252(${target})
+  else()
+    target_compile_options(${target} PRIVATE -fexec-charset=CP1252)
+  endif()
 endfunction()
 
 # A subsystem library made of every source of its folder.

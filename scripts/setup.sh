@@ -9,6 +9,8 @@ preset=${1:-default}
 packages=(cmake ninja-build g++ pkg-config ccache python3
           libzip-dev zlib1g-dev libsqlite3-dev libssl-dev
           libgtest-dev libgmock-dev libbenchmark-dev zip)
+# The fuzz build needs clang and its libFuzzer.
+[ "$preset" != fuzz ] || packages+=(clang)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -218,9 +218,23 @@ std::string SenhaRecusadaPeloCabecalho(const std::string& zip) {
     }
 }
 
+// Marks every entry of a ZIP (local and central headers) as under strong encryption, a method the library
+// cannot decrypt.
+void MarcarCriptografiaForte(const fs::path& zip) {
+    std::string bytes = LerArquivo(zip);
+    for (std::size_t i = 0; i + 10 <= bytes.size(); ++i) {
+        if (bytes.compare(i, 4, "PK\x03\x04") == 0) bytes[i + 6] = static_cast<char>(bytes[i + 6] | 0x41);
+        if (bytes.compare(i, 4, "PK\x01\x02") == 0) bytes[i + 8] = static_cast<char>(bytes[i + 8] | 0x41);
+    }
+    GravarArquivo(zip, bytes);
+}
+
 TEST_F(ArquivosParaCompactar, ErrosDeDescompactacaoTrazemAMensagemDaBiblioteca) {
     CompactarArquivos(lista, Zip(), "K37WtpqN%&9");
     GravarArquivo(pasta / "texto.zip", "isto não é um arquivo zip");
+    // Refused without leaking what the library allocated for the entry (checked by the sanitizer build).
+    CompactarArquivos(lista, Cp(pasta / "forte.zip"), "K37WtpqN%&9");
+    MarcarCriptografiaForte(pasta / "forte.zip");
     const fs::path destino = pasta / "destino";
 
     struct Caso {
@@ -230,7 +244,8 @@ TEST_F(ArquivosParaCompactar, ErrosDeDescompactacaoTrazemAMensagemDaBiblioteca) 
     };
     for (const auto& caso : {Caso{Zip(), SenhaRecusadaPeloCabecalho(Zip()), MensagemZip(ZIP_ER_WRONGPASSWD)},
                              Caso{Zip(), "", MensagemZip(ZIP_ER_NOPASSWD)},
-                             Caso{Cp(pasta / "texto.zip"), "", MensagemZip(ZIP_ER_NOZIP)}}) {
+                             Caso{Cp(pasta / "texto.zip"), "", MensagemZip(ZIP_ER_NOZIP)},
+                             Caso{Cp(pasta / "forte.zip"), "K37WtpqN%&9", MensagemZip(ZIP_ER_ENCRNOTSUPP)}}) {
         try {
             DescompactarArquivo(caso.zip, Cp(destino), caso.senha);
             ADD_FAILURE() << "sem exceção: " << caso.mensagem;

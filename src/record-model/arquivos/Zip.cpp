@@ -84,10 +84,22 @@ struct DescartarZip {
     void operator()(zip_t* arquivo) const { zip_discard(arquivo); }
 };
 
-void GravarEntrada(zip_t* arquivo, zip_uint64_t indice, const std::string& destino, std::time_t dataHora,
-                   std::uint64_t tamanhoDeclarado) {
+// An entry opened for reading. libzip 1.7 leaks the entry's source when it cannot decrypt it, so an
+// encryption method it does not support is refused before opening.
+std::unique_ptr<zip_file_t, FecharArquivoZip> AbrirEntrada(zip_t* arquivo, zip_uint64_t indice) {
+    zip_stat_t estado;
+    if (zip_stat_index(arquivo, indice, 0, &estado) == 0 && (estado.valid & ZIP_STAT_ENCRYPTION_METHOD) &&
+        estado.encryption_method != ZIP_EM_NONE && !zip_encryption_method_supported(estado.encryption_method, 0)) {
+        throw ErroDoCodigo(ZIP_ER_ENCRNOTSUPP);
+    }
     std::unique_ptr<zip_file_t, FecharArquivoZip> entrada(zip_fopen_index(arquivo, indice, 0));
     if (!entrada) throw ErroDaBiblioteca(zip_get_error(arquivo));
+    return entrada;
+}
+
+void GravarEntrada(zip_t* arquivo, zip_uint64_t indice, const std::string& destino, std::time_t dataHora,
+                   std::uint64_t tamanhoDeclarado) {
+    const auto entrada = AbrirEntrada(arquivo, indice);
 
     TGravacaoSegura gravacao(destino);
     std::ofstream saida(gravacao.Temporario(), std::ios::binary | std::ios::trunc);
@@ -147,8 +159,7 @@ std::string TArquivoZip::ExtrairEntrada(std::size_t indice, const std::string& p
 }
 
 std::string TArquivoZip::LerEntrada(std::size_t indice) {
-    std::unique_ptr<zip_file_t, FecharArquivoZip> entrada(zip_fopen_index(zip_, static_cast<zip_uint64_t>(indice), 0));
-    if (!entrada) throw ErroDaBiblioteca(zip_get_error(zip_));
+    const auto entrada = AbrirEntrada(zip_, static_cast<zip_uint64_t>(indice));
     std::string conteudo;
     std::vector<char> bloco(1 << 16);
     for (;;) {
