@@ -9,6 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "support/Relatorios.h"
 #include "support/Projeto.h"
 #include "support/DeclaracaoHost.h"
 #include "support/DeclaracaoMensal.h"
@@ -19,16 +20,6 @@ namespace {
 
 using testing::HasSubstr;
 using testing::Not;
-
-constexpr const char* kSucesso = "Consistência dos registros da GIM-ZQ (Tipo 88) realizada com sucesso!\r\n";
-
-std::size_t Ocorrencias(const std::string& texto, const std::string& trecho) {
-    std::size_t quantidade = 0;
-    for (auto posicao = texto.find(trecho); posicao != std::string::npos; posicao = texto.find(trecho, posicao + 1)) {
-        ++quantidade;
-    }
-    return quantidade;
-}
 
 // The monthly declaration of 05/2017 with `detalhes` before its 8830.
 DeclaracaoMensal ComDetalhes(const std::vector<std::string>& detalhes) {
@@ -224,8 +215,7 @@ TEST_F(DetalhesNaDeclaracaoTest, ReciboNaDeclaracaoRetificadoraUmaRejeicaoPorLin
 
     const std::string relatorio = Criticar(declaracao);
     EXPECT_EQ(Ocorrencias(relatorio, "REJEIÇÃO (Reg.8830): A declaração é retificadora. O registro 8830 só deve ser "
-                                     "informado na entrega normal."),
-              2u);
+                                     "informado na entrega normal."), 2);
     EXPECT_THAT(relatorio, Not(HasSubstr("Só pode ter um registro 8830")));
 }
 

@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "support/Relatorios.h"
 #include "support/Projeto.h"
 #include "support/DeclaracaoMensal.h"
 #include "support/Host.h"
@@ -18,16 +19,6 @@ namespace {
 
 using testing::HasSubstr;
 using testing::Not;
-
-constexpr const char* kSucesso = "Consistência dos registros da GIM-ZQ (Tipo 88) realizada com sucesso!\r\n";
-
-std::size_t Ocorrencias(const std::string& texto, const std::string& trecho) {
-    std::size_t quantidade = 0;
-    for (auto posicao = texto.find(trecho); posicao != std::string::npos; posicao = texto.find(trecho, posicao + 1)) {
-        ++quantidade;
-    }
-    return quantidade;
-}
 
 // The line of `linhas` that begins with `prefixo`.
 std::string& LinhaDe(std::vector<std::string>& linhas, const std::string& prefixo) {
@@ -75,7 +66,7 @@ TEST_F(FechamentoDeclaracaoTest, SegundoRegistro90NaoRepeteAsVerificacoesMasTemS
     linhas.push_back(segundo);
 
     EXPECT_EQ(Criticar(Arquivo(linhas)), 2);
-    EXPECT_EQ(Ocorrencias(Relatorio(), "REJEIÇÃO: Não Existe Registro 8805 (Informações Contador)"), 1u);
+    EXPECT_EQ(Ocorrencias(Relatorio(), "REJEIÇÃO: Não Existe Registro 8805 (Informações Contador)"), 1);
     EXPECT_THAT(Relatorio(), HasSubstr("REJEIÇÃO (Reg 90 - Totalização do arquivo) Campo 'Número de registros tipo 90' "
                                        "não possui um valor numérico válido: 'X'"));
 }
@@ -162,7 +153,7 @@ TEST_P(DetalheRepetidoTest, DuasLinhasDoMesmoDetalheSaoRejeitadas) {
     const auto posicao = declaracao.gim.begin() + static_cast<std::ptrdiff_t>(GetParam().posicao);
     declaracao.gim.insert(posicao, *posicao);
     EXPECT_EQ(Criticar(declaracao), 2);
-    EXPECT_EQ(Ocorrencias(Relatorio(), GetParam().rejeicao), 1u) << Relatorio();
+    EXPECT_EQ(Ocorrencias(Relatorio(), GetParam().rejeicao), 1) << Relatorio();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -292,7 +283,7 @@ TEST_P(ErrosDoConjunto88Test, CadaErroEhRelatadoUmaVez) {
     auto linhas = DeclaracaoMensal().Linhas();
     GetParam().alterar(LinhaDe(linhas, GetParam().prefixo));
     EXPECT_EQ(Criticar(Arquivo(linhas)), 2);
-    EXPECT_EQ(Ocorrencias(Relatorio(), GetParam().erro), 1u) << Relatorio();
+    EXPECT_EQ(Ocorrencias(Relatorio(), GetParam().erro), 1) << Relatorio();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,6 @@
 // Records 53 to 76 through the exported function.
 
+#include "support/Relatorios.h"
 #include "support/DeclaracaoHost.h"
 #include "support/Registros50a76.h"
 
@@ -8,14 +9,6 @@ namespace {
 
 using testing::HasSubstr;
 using testing::Not;
-
-std::size_t Ocorrencias(const std::string& texto, const std::string& procura) {
-    std::size_t quantidade = 0;
-    for (auto posicao = texto.find(procura); posicao != std::string::npos; posicao = texto.find(procura, posicao + 1)) {
-        ++quantidade;
-    }
-    return quantidade;
-}
 
 Registro60M Ecf(const std::string& numero, long long vendaBruta, bool leiauteAntigo = false) {
     Registro60M ecf;
@@ -91,7 +84,7 @@ TEST_F(DeclaracaoHostTest, Registro61Modelo65RepetidoNaMesmaDataESerie) {
     outroModelo.modelo = "02";
     const std::string relatorio = CriticarDeclaracao(
         {nfce.Linha(), outraSerie.Linha(), outroModelo.Linha(), outroModelo.Linha(), nfce.Linha()});
-    EXPECT_EQ(Ocorrencias(relatorio, "foi registrado mais de vez"), 1u);
+    EXPECT_EQ(Ocorrencias(relatorio, "foi registrado mais de vez"), 1);
     EXPECT_THAT(relatorio, HasSubstr("REJEIÇÃO (Reg. 61): Registro 61 para a data 10/05/2017 e série 1 do modelo 65 "
                                      "(NFCe) foi registrado mais de vez. Deve ser informado um único registro com o "
                                      "somatório diário por série. A ocorrência foi na linha 6 do arquivo.\r\n"));
@@ -231,7 +224,7 @@ TEST_F(DeclaracaoHostTest, Registro76NoConvenioAntigoRejeitaCadaNotaNormalOuExte
     cancelada.situacao = 'S';
     const std::string relatorio = CriticarDeclaracao({normal.Linha(), extemporanea.Linha(), cancelada.Linha()},
                                                      Registro10Com(Registro10(), '1'));
-    EXPECT_EQ(Ocorrencias(relatorio, "REJEIÇÃO: Reg 76: Código do Convênio Inválido!\r\n"), 2u);
+    EXPECT_EQ(Ocorrencias(relatorio, "REJEIÇÃO: Reg 76: Código do Convênio Inválido!\r\n"), 2);
 }
 
 using CasoRegistro76 = CasoRegistro<Registro76>;

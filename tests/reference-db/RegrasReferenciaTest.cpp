@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "reference-db/PacoteTeste.h"
+#include "support/Relatorios.h"
 #include "support/DeclaracaoMensal.h"
 
 namespace zq::teste {
@@ -23,12 +24,6 @@ DeclaracaoMensal ComQuadroV(std::vector<std::string> linhas8829, const std::stri
     declaracao.registro10.periodo = periodo;
     declaracao.gim.insert(declaracao.gim.end() - 1, linhas8829.begin(), linhas8829.end());
     return declaracao;
-}
-
-long long Ocorrencias(const std::string& texto, const std::string& trecho) {
-    long long quantas = 0;
-    for (auto pos = texto.find(trecho); pos != std::string::npos; pos = texto.find(trecho, pos + 1)) ++quantas;
-    return quantas;
 }
 
 class RegrasReferenciaTest : public HostComPacoteTest {};
