@@ -15,7 +15,7 @@ if [ ${#alvos[@]} -eq 0 ]; then
   alvos=(critica_fuzz registros_fuzz transmissao_fuzz midia_fuzz pacote_referencia_fuzz)
 fi
 
-[ -d build/fuzz ] || cmake --preset fuzz
+[ -d build/fuzz ] || scripts/setup.sh fuzz
 cmake --build --preset fuzz --target "${alvos[@]}" pacote_morvanta
 
 bin=build/fuzz/bin

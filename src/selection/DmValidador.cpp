@@ -78,6 +78,7 @@ void TDmValidador::CarregarPastaMidias(const std::string& pasta) {
     gimEncontrada_ = false;
     dadosAnuaisEncontrados_ = false;
     midias_.clear();
+    midiasRecusadas_.clear();
     leitor_.Registros88().Limpar();
     ApagarArquivos(pastaTxt_, "*.*");
 
@@ -93,7 +94,12 @@ void TDmValidador::CarregarPastaMidias(const std::string& pasta) {
 
     for (const auto& midia : midias_) {
         InteracaoAtual().ProcessarEventos();
-        const std::optional<TTxtMidia> txt = ExtrairMidia(midia, pastaExtracao_);
+        std::optional<TTxtMidia> txt;
+        try {
+            txt = ExtrairMidia(midia, pastaExtracao_);
+        } catch (const EMidiaRecusada& recusa) {
+            midiasRecusadas_.push_back({midia, MensagemDe(recusa)});
+        }
         if (txt && !IncluirDeclaracao(midia, *txt)) ApagarArquivos(pastaExtracao_, "*.*");
     }
     tblSintegra.Primeiro();

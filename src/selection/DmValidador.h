@@ -27,8 +27,8 @@ public:
     TDmValidador& operator=(const TDmValidador&) = delete;
 
     // Replaces tblSintegra with the declarations of the media ZIPs found directly in the folder (tblSelecao is
-    // emptied). Media that are not declarations are skipped without a word; Excecao when the folder is
-    // missing or yields no declaration.
+    // emptied). Media that are not declarations are skipped without a word, media that break a ZIP limit
+    // with a word in MidiasRecusadas; Excecao when the folder is missing or yields no declaration.
     void CarregarPastaMidias(const std::string& pasta);
     // The TXT of the table's current row, checked against its recorded size, date-time and CRC-32.
     std::string ConferirTxt(const TTabelaSintegra& tabela) const;
@@ -50,6 +50,11 @@ public:
     bool GimEncontrada() const { return gimEncontrada_; }
     bool DadosAnuaisEncontrados() const { return dadosAnuaisEncontrados_; }
     const std::vector<std::string>& Midias() const { return midias_; }
+    struct TMidiaRecusada {
+        std::string Midia;
+        std::string Motivo;
+    };
+    const std::vector<TMidiaRecusada>& MidiasRecusadas() const { return midiasRecusadas_; }
 
     TTabelaSintegra tblSintegra = CriarTblSintegra();
     TTabelaSintegra tblSelecao = CriarTblSelecao();
@@ -76,6 +81,7 @@ private:
     TLimitesPeriodo limites_;
     TArqSintegraGimZQLeitura leitor_;
     std::vector<std::string> midias_;
+    std::vector<TMidiaRecusada> midiasRecusadas_;
     bool gimEncontrada_ = false;
     bool dadosAnuaisEncontrados_ = false;
 };

@@ -7,6 +7,7 @@
 
 #include "platform/Plataforma.h"
 #include "record-model/comum/Excecao.h"
+#include "record-model/comum/Formatador.h"
 #include "selection/DmValidador.h"
 #include "platform/Cp1252.h"
 #include "record-model/arquivos/Arquivos.h"
@@ -69,6 +70,21 @@ void AbrirSfn(TDmValidador& dm, const std::string& arquivo) {
     }
 }
 
+// Scans the media folder; the media refused for breaking a limit are told on standard error, also when the
+// scan then fails for want of a declaration.
+void CarregarPastaMidias(TDmValidador& dm, const std::string& pasta) {
+    struct AvisoDeRecusadas {
+        const TDmValidador& dm;
+        ~AvisoDeRecusadas() {
+            for (const auto& recusada : dm.MidiasRecusadas()) {
+                std::cerr << Cp1252ParaUtf8(Formatar(Utf8ParaCp1252("Mídia ignorada: '%s': %s"), {recusada.Midia, recusada.Motivo}))
+                          << '\n';
+            }
+        }
+    } aviso{dm};
+    dm.CarregarPastaMidias(pasta);
+}
+
 void Executar(const TArgumentos& argumentos) {
     if (argumentos.Comando == TComando::Versao) {
         std::cout << VersaoDoPrograma() << '\n';
@@ -86,7 +102,7 @@ void Executar(const TArgumentos& argumentos) {
         }
         return;
     }
-    dm.CarregarPastaMidias(argumentos.Pasta);
+    CarregarPastaMidias(dm, argumentos.Pasta);
     switch (argumentos.Comando) {
         case TComando::Varrer:
             EscreverTabela(std::cout, dm.tblSintegra, kColunasSintegra);

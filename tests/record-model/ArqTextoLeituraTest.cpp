@@ -1,4 +1,5 @@
 #include "record-model/arquivos/ArqTextoLeitura.h"
+#include "record-model/comum/Limites.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -101,6 +102,20 @@ TEST_F(LeituraTexto, ArquivoInexistenteOuVazio) {
         }
         EXPECT_FALSE(leitor.Aberto());
         EXPECT_TRUE(leitor.Eof());
+    }
+}
+
+// A line past the limit is refused while it is read, not held whole: a file of one line of gigabytes must not
+// become one allocation of gigabytes.
+TEST_F(LeituraTexto, LinhaAcimaDoLimiteERecusada) {
+    const std::string noLimite(kLinhaMaximaTexto, 'x');
+    TArqTextoLeitura leitor(Cp(Arquivo(noLimite + "\r\n" + noLimite + "y\r\n10A\r\n")));
+    EXPECT_EQ(leitor.ProximaLinha().size(), kLinhaMaximaTexto);
+    try {
+        leitor.ProximaLinha();
+        ADD_FAILURE() << "sem exceção";
+    } catch (const EArqTextoLeitura& erro) {
+        EXPECT_STREQ(erro.what(), "Linha com mais de 1048576 caracteres: o arquivo não é uma declaração.");
     }
 }
 

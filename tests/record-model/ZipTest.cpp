@@ -235,6 +235,8 @@ TEST_F(ArquivosParaCompactar, ErrosDeDescompactacaoTrazemAMensagemDaBiblioteca) 
     // Refused without leaking what the library allocated for the entry (checked by the sanitizer build).
     CompactarArquivos(lista, Cp(pasta / "forte.zip"), "K37WtpqN%&9");
     MarcarCriptografiaForte(pasta / "forte.zip");
+    GravarArquivo(pasta / "bomba.txt", std::string(std::size_t{32} << 20, '0'));
+    CompactarArquivos({Cp(pasta / "bomba.txt")}, Cp(pasta / "bomba.zip"), "");
     const fs::path destino = pasta / "destino";
 
     struct Caso {
@@ -245,7 +247,10 @@ TEST_F(ArquivosParaCompactar, ErrosDeDescompactacaoTrazemAMensagemDaBiblioteca) 
     for (const auto& caso : {Caso{Zip(), SenhaRecusadaPeloCabecalho(Zip()), MensagemZip(ZIP_ER_WRONGPASSWD)},
                              Caso{Zip(), "", MensagemZip(ZIP_ER_NOPASSWD)},
                              Caso{Cp(pasta / "texto.zip"), "", MensagemZip(ZIP_ER_NOZIP)},
-                             Caso{Cp(pasta / "forte.zip"), "K37WtpqN%&9", MensagemZip(ZIP_ER_ENCRNOTSUPP)}}) {
+                             Caso{Cp(pasta / "forte.zip"), "K37WtpqN%&9", MensagemZip(ZIP_ER_ENCRNOTSUPP)},
+                             Caso{Cp(pasta / "bomba.zip"), "",
+                                  "Entrada 'bomba.txt' do arquivo compactado com taxa de compressão acima de 1000 para "
+                                  "1."}}) {
         try {
             DescompactarArquivo(caso.zip, Cp(destino), caso.senha);
             ADD_FAILURE() << "sem exceção: " << caso.mensagem;

@@ -238,6 +238,25 @@ TEST_F(Transmissao, ArquivosHostisTerminamEmMensagem) {
     EXPECT_THAT(truncado.erros, HasSubstr("Cabeçalho truncado: 9 byte(s)."));
 }
 
+// Files past their size limit are refused before they are read (sparse here: nothing is really written).
+TEST_F(Transmissao, ArquivosGrandesDemaisSaoRecusadosSemLeitura) {
+    TresGims({R"({"ie": "161111110", "registro": 0})", R"({"ie": "162222220", "registro": 1})",
+              R"({"ie": "163333330", "registro": 2})"});
+    const fs::path rcb = pasta_ / "decl.rcb";
+    fs::resize_file(rcb, (std::uintmax_t{16} << 20) + 1);
+    const ExecucaoXrazq recibos = Abrir();
+    EXPECT_EQ(recibos.resultado, 1);
+    EXPECT_THAT(recibos.erros,
+                HasSubstr("O arquivo '" + rcb.string() + "' tem 16777217 bytes, acima do limite de 16777216 bytes."));
+
+    fs::remove(rcb);
+    fs::resize_file(Sfn(), (std::uintmax_t{1} << 30) + 1);
+    const ExecucaoXrazq transmissao = Abrir();
+    EXPECT_EQ(transmissao.resultado, 1);
+    EXPECT_THAT(transmissao.erros,
+                HasSubstr("O arquivo '" + Sfn() + "' tem 1073741825 bytes, acima do limite de 1073741824 bytes."));
+}
+
 }  // namespace
 }  // namespace zq
 
@@ -267,9 +286,11 @@ TEST_F(RecibosColetoria, ZipsSemPdfOuHostisTerminamEmMensagem) {
     };
     const std::vector<Caso> casos = {
         {{{"leia.txt", "x"}}, "Nenhum arquivo de recibo encontrado no arquivo informado!\n"},
-        {{{"../../fora.pdf", "x"}}, "Erro ao descompactar arquivo de recibos!\n\nArquivo compactado com entradas inválidas.\n"},
+        {{{"../../fora.pdf", "x"}},
+         "Erro ao descompactar arquivo de recibos!\n\nArquivo compactado com entrada de nome inválido: '../../fora.pdf'.\n"},
         {{{"bomba.pdf", std::string(std::size_t{32} << 20, '0')}},
-         "Erro ao descompactar arquivo de recibos!\n\nArquivo compactado com entradas inválidas.\n"},
+         "Erro ao descompactar arquivo de recibos!\n\n"
+         "Entrada 'bomba.pdf' do arquivo compactado com taxa de compressão acima de 1000 para 1.\n"},
     };
     for (const auto& caso : casos) {
         GravarZipComNomes(pasta_ / "recibos.zip", caso.entradas, "");

@@ -275,28 +275,64 @@ INSTANTIATE_TEST_SUITE_P(
                          GravarZipComNomes(zip, {{"C:DECLARACAO.TXT", MidiaTeste().txt},
                                                  {"Validacao2.resumo", kResumo}});
                      }},
-        CasoIgnorado{"BombaDeCompressao",
-                     [](const fs::path& zip, const fs::path&) {
-                         GravarZipComNomes(zip, {{"DECLARACAO.TXT", std::string(std::size_t{32} << 20, '0')},
-                                                 {"Validacao2.resumo", kResumo}});
-                     }},
-        CasoIgnorado{"EntradasDemais",
-                     [](const fs::path& zip, const fs::path&) {
-                         std::vector<std::pair<std::string, std::string>> entradas{
-                             {"DECLARACAO.TXT", MidiaTeste().txt}, {"Validacao2.resumo", kResumo}};
-                         for (int i = 0; i < 1000; ++i) entradas.emplace_back(std::to_string(i) + ".cfop", "x");
-                         GravarZipComNomes(zip, entradas);
-                     }},
-        CasoIgnorado{"TamanhoDeclaradoAbsurdo",
-                     [](const fs::path& zip, const fs::path&) {
-                         GravarMidia(zip, MidiaTeste());
-                         DeclararTamanho(zip, "DECLARACAO.TXT", 0xC0000000u);
-                     }},
         CasoIgnorado{"TamanhoRealMaiorQueODeclarado",
                      [](const fs::path& zip, const fs::path&) {
                          GravarMidia(zip, MidiaTeste());
                          DeclararTamanho(zip, "DECLARACAO.TXT", 1000);
                      }}),
+    [](const auto& caso) { return std::string(caso.param.nome); });
+
+struct CasoRecusado {
+    const char* nome;
+    void (*gravar)(const fs::path& zip);
+    const char* motivo;
+};
+
+class MidiasRecusadas : public Varredura, public testing::WithParamInterface<CasoRecusado> {};
+
+// A media beyond a ZIP limit is skipped like any foreign ZIP, nothing of it inflated, but the user is told why.
+TEST_P(MidiasRecusadas, SaoPuladasComOMotivoNaSaidaDeErros) {
+    Midia("b-boa.zip");
+    const fs::path ruim = midias_ / "a-ruim.zip";
+    GetParam().gravar(ruim);
+    const ExecucaoXrazq execucao = Varrer();
+    ASSERT_EQ(execucao.resultado, 0) << execucao.erros;
+    EXPECT_EQ(execucao.erros, "Mídia ignorada: '" + ruim.string() + "': " + GetParam().motivo + "\n");
+    ASSERT_EQ(execucao.Linhas().size(), 1u);
+    EXPECT_EQ(execucao.Linhas()[0].at("ArquivoTxt"), "2017-05_161234569_31_00.txt");
+
+    fs::remove(midias_ / "b-boa.zip");
+    const ExecucaoXrazq so = Varrer();
+    EXPECT_EQ(so.resultado, 1);
+    EXPECT_EQ(so.erros, "Mídia ignorada: '" + ruim.string() + "': " + GetParam().motivo + "\n" +
+                            "Nenhum arquivo de mídia Sintegra localizado na pasta '" + midias_.Caminho().string() +
+                            "'.\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Recusadas, MidiasRecusadas,
+    testing::Values(
+        CasoRecusado{"BombaDeCompressao",
+                     [](const fs::path& zip) {
+                         GravarZipComNomes(zip, {{"DECLARACAO.TXT", std::string(std::size_t{32} << 20, '0')},
+                                                 {"Validacao2.resumo", kResumo}});
+                     },
+                     "Entrada 'DECLARACAO.TXT' do arquivo compactado com taxa de compressão acima de 1000 para 1."},
+        CasoRecusado{"EntradasDemais",
+                     [](const fs::path& zip) {
+                         std::vector<std::pair<std::string, std::string>> entradas{
+                             {"DECLARACAO.TXT", MidiaTeste().txt}, {"Validacao2.resumo", kResumo}};
+                         for (int i = 0; i < 999; ++i) entradas.emplace_back(std::to_string(i) + ".cfop", "x");
+                         GravarZipComNomes(zip, entradas);
+                     },
+                     "Arquivo compactado com 1001 entradas, acima do limite de 1000."},
+        CasoRecusado{"TamanhoDeclaradoAbsurdo",
+                     [](const fs::path& zip) {
+                         GravarMidia(zip, MidiaTeste());
+                         DeclararTamanho(zip, "DECLARACAO.TXT", 0xC0000000u);
+                     },
+                     "Entrada 'DECLARACAO.TXT' do arquivo compactado com 3221225472 bytes, acima do limite de "
+                     "1073741824 bytes."}),
     [](const auto& caso) { return std::string(caso.param.nome); });
 
 TEST_F(Varredura, ZipDeSubpastaNaoEEncontrado) {

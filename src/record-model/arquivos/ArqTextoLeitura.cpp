@@ -7,6 +7,7 @@
 #include "platform/Plataforma.h"
 #include "record-model/arquivos/Arquivos.h"
 #include "record-model/comum/Formatador.h"
+#include "record-model/comum/Limites.h"
 
 namespace zq {
 namespace fs = std::filesystem;
@@ -182,6 +183,10 @@ const std::string& TArqTextoLeitura::ProximaLinha() {
         const auto fim = bloco_.begin() + static_cast<std::ptrdiff_t>(fim_);
         const auto quebra = std::find_if(comeco, fim, [](char c) { return c == '\r' || c == '\n'; });
         linhaAtual_.append(comeco, quebra);
+        if (linhaAtual_.size() > kLinhaMaximaTexto) {
+            throw EArqTextoLeitura(Formatar("Linha com mais de %d caracteres: o arquivo não é uma declaração.",
+                                            {static_cast<long long>(kLinhaMaximaTexto)}));
+        }
         inicio_ = static_cast<std::size_t>(quebra - bloco_.begin());
         if (quebra == fim) continue;
         const char fimDeLinha = *quebra;

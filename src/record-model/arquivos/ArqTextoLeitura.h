@@ -33,7 +33,8 @@ public:
     void Fechar();
     // No line is left to read (true when nothing is open).
     bool Eof();
-    // The next line, without its line end; EArqTextoLeitura past the end of the file.
+    // The next line, without its line end; EArqTextoLeitura past the end of the file and for a line longer
+    // than kLinhaMaximaTexto.
     const std::string& ProximaLinha();
 
     // The file being read: the converted copy when one was made.

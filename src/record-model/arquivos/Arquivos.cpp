@@ -162,6 +162,15 @@ void ApagarPasta(const std::string& pasta, bool exigirPasta) {
     ApagarArvore(pastaComBarra);
 }
 
+void VerificarTamanhoMaximo(const std::string& arquivo, std::uint64_t limite) {
+    std::error_code erro;
+    const std::uintmax_t tamanho = fs::file_size(CaminhoNativo(arquivo), erro);
+    if (!erro && tamanho > limite) {
+        throw Excecao(Formatar("O arquivo '%s' tem %d bytes, acima do limite de %d bytes.",
+                               {arquivo, static_cast<long long>(tamanho), static_cast<long long>(limite)}));
+    }
+}
+
 std::string NomeLivre(const std::string& pasta, const std::string& formato) {
     const std::string pastaComBarra = IncluirBarra(pasta);
     const std::string primeiro = Formatar(formato, {0});

@@ -2,6 +2,7 @@
 // Folders and files. Paths are CP1252 texts, as everywhere in the record model; a folder text ends in the
 // separator once normalised by IncluirBarra.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -52,6 +53,9 @@ void ApagarPasta(const std::string& pasta, bool exigirPasta);
 // The first name made by filling the pattern (e.g. "2015-12_123456789_31_%.2d.txt") with 0, 1, 2, ...
 // that names nothing in the folder. Returns the name without the folder.
 std::string NomeLivre(const std::string& pasta, const std::string& formato);
+
+// Refuses (Excecao naming the limit) a file larger than `limite` bytes, before it is read into memory.
+void VerificarTamanhoMaximo(const std::string& arquivo, std::uint64_t limite);
 
 // A file written under a temporary name beside its destination and put in its place only when complete,
 // so that a failure never leaves a half-written file at the destination.

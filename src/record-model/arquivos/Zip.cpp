@@ -12,6 +12,7 @@
 #include "platform/Plataforma.h"
 #include "record-model/arquivos/Arquivos.h"
 #include "record-model/comum/Formatador.h"
+#include "record-model/comum/Limites.h"
 #include "record-model/arquivos/Interacao.h"
 
 namespace zq {
@@ -231,10 +232,37 @@ void CompactarArquivos(const std::vector<std::string>& lista, const std::string&
     }
 }
 
+void VerificarLimites(const TArquivoZip& arquivo) {
+    const auto& entradas = arquivo.Entradas();
+    if (entradas.size() > kEntradasZipMaximas) {
+        throw EZip(Formatar("Arquivo compactado com %d entradas, acima do limite de %d.",
+                            {static_cast<long long>(entradas.size()), static_cast<long long>(kEntradasZipMaximas)}));
+    }
+    std::uint64_t total = 0;
+    for (const auto& entrada : entradas) {
+        if (entrada.Tamanho > kZipMaximoDescompactado) {
+            throw EZip(Formatar("Entrada '%s' do arquivo compactado com %d bytes, acima do limite de %d bytes.",
+                                {entrada.Nome, static_cast<long long>(entrada.Tamanho),
+                                 static_cast<long long>(kZipMaximoDescompactado)}));
+        }
+        if (entrada.Tamanho > 0 &&
+            (entrada.TamanhoCompactado == 0 || entrada.Tamanho / entrada.TamanhoCompactado > kTaxaCompressaoMaxima)) {
+            throw EZip(Formatar("Entrada '%s' do arquivo compactado com taxa de compressão acima de %d para 1.",
+                                {entrada.Nome, static_cast<long long>(kTaxaCompressaoMaxima)}));
+        }
+        total += entrada.Tamanho;
+        if (total > kZipMaximoDescompactado) {
+            throw EZip(Formatar("Arquivo compactado com mais de %d bytes descompactados.",
+                                {static_cast<long long>(kZipMaximoDescompactado)}));
+        }
+    }
+}
+
 std::string DescompactarArquivo(const std::string& zip, const std::string& pasta, const std::string& senha) {
     const std::string base = pasta.empty() ? PastaDe(zip) : pasta;
     try {
         TArquivoZip arquivo(zip, senha);
+        VerificarLimites(arquivo);
         InteracaoAtual().MostrarDica("Aguarde, descompactando o arquivo...");
         const std::vector<std::string> escritos = arquivo.Extrair(base, "*.*");
         if (escritos.empty()) throw EZip("Arquivo compactado vazio.");

@@ -57,13 +57,17 @@ private:
     std::vector<std::time_t> instantes_;  // the entries' date-times as the file system keeps them
 };
 
+// Refuses, with EZip naming the limit broken, an archive from outside whose directory promises more than
+// the limits of Limites.h: checked before anything of it is inflated.
+void VerificarLimites(const TArquivoZip& arquivo);
+
 // Packs the files into a new archive at `zip` (its folder must exist), each under its name without
 // folders, encrypted with the password unless it is empty. An archive already there is replaced only when
 // the new one is complete. EZip on failure.
 void CompactarArquivos(const std::vector<std::string>& lista, const std::string& zip, const std::string& senha);
 
 // Unpacks every entry into the folder (the archive's own folder when empty) and returns the path of the
-// first file written. EZip "Erro ao descompactar arquivo '<zip>':\r<message>" on failure.
+// first file written. The archive must pass VerificarLimites. EZip "Erro ao descompactar arquivo '<zip>':\r<message>" on failure.
 std::string DescompactarArquivo(const std::string& zip, const std::string& pasta, const std::string& senha);
 
 }  // namespace zq

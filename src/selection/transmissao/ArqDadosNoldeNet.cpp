@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "platform/Plataforma.h"
+#include "record-model/comum/Limites.h"
 #include "record-model/arquivos/Arquivos.h"
 #include "record-model/comum/Excecao.h"
 #include "record-model/comum/Formatador.h"
@@ -118,6 +119,7 @@ bool TArqDadosNoldeNet::Abrir(const std::string& arquivo) {
     try {
         std::ifstream entrada(CaminhoNativo(arquivo), std::ios::binary);
         if (!entrada) throw Excecao(Formatar("Não foi possível abrir o arquivo '%s'.", {arquivo}));
+        VerificarTamanhoMaximo(arquivo, kArquivoTransmissaoMaximo);
         std::string bytes{std::istreambuf_iterator<char>(entrada), std::istreambuf_iterator<char>()};
         if (entrada.bad()) throw Excecao(Formatar("Não foi possível ler o arquivo '%s'.", {arquivo}));
         if (bytes.size() < kTamanhoCabecalho) {

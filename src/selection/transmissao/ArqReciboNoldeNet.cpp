@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "platform/Plataforma.h"
+#include "record-model/arquivos/Arquivos.h"
+#include "record-model/comum/Limites.h"
 #include "record-model/comum/Formatador.h"
 #include "record-model/comum/Texto.h"
 #include "selection/Mensagens.h"
@@ -19,6 +21,7 @@ constexpr std::size_t kLinhaMaxima = 110;
 std::vector<std::string> LerLinhas(const std::string& arquivo) {
     std::ifstream entrada(CaminhoNativo(arquivo), std::ios::binary);
     if (!entrada) throw Excecao(Formatar("Não foi possível abrir o arquivo '%s'.", {arquivo}));
+    VerificarTamanhoMaximo(arquivo, kArquivoRecibosMaximo);
     std::vector<std::string> linhas;
     for (std::string linha; std::getline(entrada, linha);) {
         if (!linha.empty() && linha.back() == '\r') linha.pop_back();

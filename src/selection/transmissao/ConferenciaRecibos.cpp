@@ -143,7 +143,7 @@ void TConferenciaRecibos::ExtrairTxt(TReciboNoldeNet& linha) {
         dados_.Registro().ExportarDados(temporario);
         TArquivoZip zip(temporario, kSenhaRegistroNoldeNet);
         if (zip.Entradas().empty()) throw EZip("Arquivo compactado vazio.");
-        if (!EntradasConfiaveis(zip)) throw EZip("Arquivo compactado com entradas inválidas.");
+        VerificarEntradasConfiaveis(zip);
         zip.Extrair(pastaTxt_, "*.*");
         const TEntradaZip& primeira = zip.Entradas().front();
         linha.PathTxt = pastaTxt_ + primeira.Nome;

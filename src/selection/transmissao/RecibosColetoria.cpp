@@ -32,7 +32,7 @@ std::vector<std::string> TRecibosColetoria::Extrair(const std::string& zip) {
     ApagarArquivos(pasta_, "*.*");
     try {
         TArquivoZip arquivo(zip, "");
-        if (!EntradasConfiaveis(arquivo)) throw EZip("Arquivo compactado com entradas inválidas.");
+        VerificarEntradasConfiaveis(arquivo);
         arquivo.Extrair(pasta_, "*.pdf");
     } catch (const std::exception& falha) {
         ApagarArquivos(pasta_, "*.*");

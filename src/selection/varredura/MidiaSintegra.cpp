@@ -8,38 +8,25 @@
 #include "platform/Plataforma.h"
 #include "record-model/arquivos/Arquivos.h"
 #include "record-model/arquivos/Zip.h"
+#include "record-model/comum/Formatador.h"
 #include "record-model/comum/Texto.h"
 
 namespace zq {
 namespace {
 
-constexpr std::uint64_t kTamanhoMaximo = std::uint64_t{1} << 30;
-constexpr std::uint64_t kTaxaMaxima = 1000;
-// A media holds a TXT, its summary and a few CFOP lists.
-constexpr std::size_t kEntradasMaximas = 1000;
-
 bool NomeSeguro(const std::string& nome) {
     return !nome.empty() && nome.find_first_of("/\\:") == std::string::npos && !IsPontoOuPontoPonto(nome);
 }
 
-bool TamanhoPlausivel(const TEntradaZip& entrada) {
-    if (entrada.Tamanho > kTamanhoMaximo) return false;
-    if (entrada.Tamanho == 0) return true;
-    return entrada.TamanhoCompactado > 0 && entrada.Tamanho / entrada.TamanhoCompactado <= kTaxaMaxima;
-}
-
 }  // namespace
 
-bool EntradasConfiaveis(const TArquivoZip& arquivo) {
-    const auto& entradas = arquivo.Entradas();
-    if (entradas.size() > kEntradasMaximas) return false;
-    std::uint64_t total = 0;
-    for (const auto& entrada : entradas) {
-        if (!NomeSeguro(entrada.Nome) || !TamanhoPlausivel(entrada)) return false;
-        total += entrada.Tamanho;
-        if (total > kTamanhoMaximo) return false;
+void VerificarEntradasConfiaveis(const TArquivoZip& arquivo) {
+    VerificarLimites(arquivo);
+    for (const auto& entrada : arquivo.Entradas()) {
+        if (!NomeSeguro(entrada.Nome)) {
+            throw EZip(Formatar("Arquivo compactado com entrada de nome inválido: '%s'.", {entrada.Nome}));
+        }
     }
-    return true;
 }
 
 namespace {
@@ -60,8 +47,15 @@ std::vector<std::string> Linhas(const std::string& texto) {
 // them all and deleting all but the TXT would leave.
 std::optional<TTxtMidia> Extrair(const std::string& zip, const std::string& pasta) {
     TArquivoZip arquivo(zip, kSenhaMidia);
-    if (!EntradasConfiaveis(arquivo)) return std::nullopt;
+    try {
+        VerificarLimites(arquivo);
+    } catch (const EZip& falha) {
+        throw EMidiaRecusada(MensagemDe(falha));
+    }
     const auto& entradas = arquivo.Entradas();
+    if (!std::all_of(entradas.begin(), entradas.end(), [](const TEntradaZip& e) { return NomeSeguro(e.Nome); })) {
+        return std::nullopt;
+    }
     // The files an extraction writes: one per name, the last entry of a name replacing the earlier ones.
     std::map<std::string, std::size_t> arquivos;
     for (std::size_t i = 0; i < entradas.size(); ++i) arquivos[entradas[i].Nome] = i;
@@ -106,6 +100,8 @@ std::optional<TTxtMidia> ExtrairMidia(const std::string& zip, const std::string&
     std::optional<TTxtMidia> txt;
     try {
         txt = Extrair(zip, pasta);
+    } catch (const EMidiaRecusada&) {
+        throw;
     } catch (const std::exception&) {
         txt.reset();
     }

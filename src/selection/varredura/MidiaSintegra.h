@@ -7,13 +7,21 @@
 #include <optional>
 #include <string>
 
+#include "record-model/comum/Excecao.h"
+
 namespace zq {
 
 class TArquivoZip;
 
-// Whether a ZIP from outside can be extracted: no entry name with folders, a drive or "..", no entry inflating
-// more than 1000 to 1, at most 1 GiB in all and at most 1000 entries.
-bool EntradasConfiaveis(const TArquivoZip& arquivo);
+// Refuses (EZip with the reason) a ZIP from outside that breaks the limits of VerificarLimites or names an
+// entry with folders, a drive or "..".
+void VerificarEntradasConfiaveis(const TArquivoZip& arquivo);
+
+// A media skipped because its ZIP promises more than the limits allow; the message names the limit.
+class EMidiaRecusada : public Excecao {
+public:
+    using Excecao::Excecao;
+};
 
 inline constexpr const char* kSenhaMidia = "qzt41mew%&+=?!#kdr:x";
 
@@ -28,8 +36,8 @@ struct TTxtMidia {
 
 // Extracts the media into the folder (emptied first) and leaves there only its TXT. Nothing, with the folder
 // emptied again, when the file is not such a media: not a ZIP or damaged, a wrong password, fewer than two
-// files, no summary, not exactly one TXT, no entry of the TXT's name. A media whose entries are not
-// EntradasConfiaveis is skipped before anything is written.
+// files, no summary, not exactly one TXT, no entry of the TXT's name, an entry named with folders.
+// EMidiaRecusada, with nothing written, when the ZIP breaks a limit.
 std::optional<TTxtMidia> ExtrairMidia(const std::string& zip, const std::string& pastaExtracao);
 
 }  // namespace zq
