@@ -8,7 +8,8 @@ preset=${1:-default}
 
 packages=(cmake ninja-build g++ pkg-config ccache python3
           libzip-dev zlib1g-dev libsqlite3-dev libssl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev zip)
+          libgtest-dev libgmock-dev libbenchmark-dev zip
+          qt6-base-dev libqt6svg6-dev fonts-liberation2 poppler-utils)
 # The fuzz build needs clang and its libFuzzer.
 [ "$preset" != fuzz ] || packages+=(clang)
 
