@@ -39,4 +39,13 @@ TEscritorBanda TMontadorPaginas::Banda(const std::string& nome, double altura) {
     return TEscritorBanda(bandas.back(), documento_.MargemEsquerda);
 }
 
+TEscritorBanda TMontadorPaginas::Rodape(const std::string& nome, double altura) {
+    if (altura > Restante() + 1e-9) NovaPagina();
+    auto& bandas = documento_.Paginas.back().Bandas;
+    const double topo = documento_.AlturaPagina - documento_.MargemInferior - altura;
+    bandas.push_back({nome, topo, altura, {}, {}, {}});
+    proximoTopo_ = topo + altura;
+    return TEscritorBanda(bandas.back(), documento_.MargemEsquerda);
+}
+
 }  // namespace zq

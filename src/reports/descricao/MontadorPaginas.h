@@ -45,8 +45,12 @@ public:
     std::size_t PaginaAtual() const { return documento_.Paginas.size(); }  // 1-based; 0 before the first
 
     void NovaPagina();
-    // A band of the height below the last one, on a new page when it does not fit (or there is no page).
+    // A band of the height below the last one, on a new page when it does not fit (or there is no page). The
+    // writer is valid until the next band is made.
     TEscritorBanda Banda(const std::string& nome, double altura);
+    // A band of the height resting on the bottom margin of the current page (of a new one when the last band
+    // reaches into it).
+    TEscritorBanda Rodape(const std::string& nome, double altura);
 
 private:
     TDocumentoRelatorio& documento_;
