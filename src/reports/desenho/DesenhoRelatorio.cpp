@@ -1,5 +1,8 @@
 #include "reports/desenho/DesenhoRelatorio.h"
 
+#include <map>
+#include <tuple>
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -42,17 +45,50 @@ private:
     double x_, y_;
 };
 
-// Every text of a line stands on the same baseline, whatever its font: the top of its box plus the ascent of
-// Liberation fonts (0.905 of the size).
-void DesenharTexto(QPainter& pintor, const TEscala& escala, const TTextoRelatorio& texto) {
-    QFont fonte(Familia(texto.Estilo.Fonte));
-    fonte.setPointSizeF(texto.Estilo.Pontos);
-    fonte.setBold(texto.Estilo.Negrito);
-    pintor.setFont(fonte);
+// The fonts of the report's styles with their metrics on the device, made once per style.
+class TFontes {
+public:
+    explicit TFontes(const QPaintDevice& dispositivo) : dispositivo_(dispositivo) {}
+
+    struct TFonte {
+        QFont fonte;
+        QFontMetricsF metricas;
+    };
+
+    const TFonte& Fonte(const TEstiloTexto& estilo) {
+        const auto chave = std::make_tuple(estilo.Fonte, estilo.Pontos, estilo.Negrito);
+        auto encontrada = fontes_.find(chave);
+        if (encontrada == fontes_.end()) {
+            QFont fonte(Familia(estilo.Fonte));
+            fonte.setPointSizeF(estilo.Pontos);
+            fonte.setBold(estilo.Negrito);
+            encontrada = fontes_.emplace(chave, TFonte{fonte, QFontMetricsF(fonte, &dispositivo_)}).first;
+        }
+        return encontrada->second;
+    }
+
+private:
+    const QPaintDevice& dispositivo_;
+    std::map<std::tuple<TFonteRelatorio, double, bool>, TFonte> fontes_;
+};
+
+// Every text of a line stands on the same baseline, whatever its font and size: the top of its box plus the
+// ascent of Liberation fonts (0.905 of the size given).
+void DesenharTexto(QPainter& pintor, const TEscala& escala, TFontes& fontes, const TTextoRelatorio& texto) {
+    const TFontes::TFonte& estilo = fontes.Fonte(texto.Estilo);
     const QString conteudo = Texto(texto.Texto);
-    const double largura = QFontMetricsF(fonte, pintor.device()).horizontalAdvance(conteudo);
     const QPointF caixa = escala.Ponto(texto.X, texto.Y);
     const double larguraCaixa = escala.Ponto(texto.Largura, 0).x();
+    double largura = estilo.metricas.horizontalAdvance(conteudo);
+    if (largura > larguraCaixa && larguraCaixa > 0) {
+        // A text wider than its box (a long company name) is set smaller, never cut nor over its neighbour.
+        QFont menor = estilo.fonte;
+        menor.setPointSizeF(texto.Estilo.Pontos * larguraCaixa / largura);
+        pintor.setFont(menor);
+        largura = QFontMetricsF(menor, pintor.device()).horizontalAdvance(conteudo);
+    } else {
+        pintor.setFont(estilo.fonte);
+    }
     double x = caixa.x();
     if (texto.Alinhamento == TAlinhamento::Direita) x += larguraCaixa - largura;
     if (texto.Alinhamento == TAlinhamento::Centro) x += (larguraCaixa - largura) / 2;
@@ -60,7 +96,7 @@ void DesenharTexto(QPainter& pintor, const TEscala& escala, const TTextoRelatori
     pintor.drawText(QPointF(x, linhaBase), conteudo);
 }
 
-void DesenharPagina(QPainter& pintor, const TEscala& escala, const TPaginaRelatorio& pagina) {
+void DesenharPagina(QPainter& pintor, const TEscala& escala, TFontes& fontes, const TPaginaRelatorio& pagina) {
     for (const TBandaRelatorio& banda : pagina.Bandas) {
         for (const TReguaRelatorio& regua : banda.Reguas) {
             pintor.setPen(QPen(Qt::black, escala.Espessura(regua.Espessura)));
@@ -71,7 +107,7 @@ void DesenharPagina(QPainter& pintor, const TEscala& escala, const TPaginaRelato
             desenho.render(&pintor, escala.Retangulo(imagem.X, imagem.Y, imagem.Largura, imagem.Altura));
         }
         pintor.setPen(Qt::black);
-        for (const TTextoRelatorio& texto : banda.Textos) DesenharTexto(pintor, escala, texto);
+        for (const TTextoRelatorio& texto : banda.Textos) DesenharTexto(pintor, escala, fontes, texto);
     }
 }
 
@@ -104,9 +140,10 @@ void DesenharRelatorio(const TDocumentoRelatorio& documento, QPagedPaintDevice& 
     pintor.setRenderHint(QPainter::Antialiasing);
     pintor.setRenderHint(QPainter::TextAntialiasing);
     const TEscala escala(dispositivo);
+    TFontes fontes(dispositivo);
     for (std::size_t i = 0; i < documento.Paginas.size(); ++i) {
         if (i > 0) dispositivo.newPage();
-        DesenharPagina(pintor, escala, documento.Paginas[i]);
+        DesenharPagina(pintor, escala, fontes, documento.Paginas[i]);
     }
     pintor.end();
 }

@@ -25,11 +25,11 @@ constexpr double kAlturaResumo = 30;
 constexpr double kLarguraBrasao = 16, kAlturaBrasao = 19.2;
 constexpr double kTextoCabecalho = kLarguraBrasao + 5 * 25.4 / 96;
 // Columns of the entries: order, contributor and codes, type and accountant, regime.
-constexpr double kColunaContribuinte = 16, kColunaRazao = 42, kColunaTipo = 120, kColunaRegime = 158;
-constexpr double kColunaComprovante = 100, kColunaContador = 130;
+constexpr double kColunaContribuinte = 14, kColunaRazao = 38, kColunaTipo = 125, kColunaRegime = 161;
+constexpr double kColunaComprovante = 98, kColunaContador = 126;
 constexpr double kValorInformacao = 48;
 
-constexpr TEstiloTexto kAviso{TFonteRelatorio::Sans, 7.5, false};
+constexpr TEstiloTexto kAviso{TFonteRelatorio::Sans, 9, false};
 
 std::string TipoDeclaracao(const TLinhaRelatorio& linha) {
     if (!linha.TipoGim) return "Dados anuais";
@@ -98,7 +98,7 @@ public:
         banda.Regua(0, 62.5, largura);
         banda.Texto(0, 64, 15, "Ordem", kSansNegrito);
         banda.Texto(kColunaContribuinte, 64, 100, "Contribuinte", kSansNegrito);
-        banda.Texto(kColunaTipo, 64, 36, "Tipo da declaração", kSansNegrito);
+        banda.Texto(kColunaTipo, 64, kColunaRegime - kColunaTipo - 1, "Tipo da declaração", kSansNegrito);
         banda.Texto(kColunaRegime, 64, largura - kColunaRegime, "Regime", kSansNegrito);
         banda.Texto(kColunaContribuinte, 64 + kLinha, 80, "Autenticação dos dados", kSansNegrito);
         banda.Texto(kColunaComprovante, 64 + kLinha, 90, "Autenticação do comprovante", kSansNegrito);
@@ -112,14 +112,17 @@ public:
         char numero[24];
         std::snprintf(numero, sizeof numero, "%05zu", ordem);
         banda.Texto(0, 0.5, 15, numero);
-        banda.Texto(kColunaContribuinte, 0.5, 25, TextoInscricao(linha.Inscricao), kSansNegrito);
+        banda.Texto(kColunaContribuinte, 0.5, kColunaRazao - kColunaContribuinte - 1, TextoInscricao(linha.Inscricao),
+                    kSansNegrito);
         banda.Texto(kColunaRazao, 0.5, kColunaTipo - kColunaRazao - 2, linha.RazaoSocial.value_or(""), kSansNegrito);
-        banda.Texto(kColunaTipo, 0.5, 36, TipoDeclaracao(linha));
+        banda.Texto(kColunaTipo, 0.5, kColunaRegime - kColunaTipo - 1, TipoDeclaracao(linha));
         banda.Texto(kColunaRegime, 0.5, paginas_.Largura() - kColunaRegime, Regime(linha));
-        banda.Texto(kColunaContribuinte, 0.5 + kLinha, 82, linha.CodigoDados.value_or(""), kSansNegrito);
-        banda.Texto(kColunaComprovante, 0.5 + kLinha, 90, linha.CodigoRecibo.value_or(""), kSansNegrito);
-        banda.Texto(kColunaContribuinte, 0.5 + 2 * kLinha, 82, linha.emailTxt.value_or(""));
-        banda.Texto(kColunaComprovante, 0.5 + 2 * kLinha, 28, TextoCrc(linha.CRC));
+        const double codigo = kColunaComprovante - kColunaContribuinte - 2;
+        banda.Texto(kColunaContribuinte, 0.5 + kLinha, codigo, linha.CodigoDados.value_or(""), kSansNegrito);
+        banda.Texto(kColunaComprovante, 0.5 + kLinha, paginas_.Largura() - kColunaComprovante,
+                    linha.CodigoRecibo.value_or(""), kSansNegrito);
+        banda.Texto(kColunaContribuinte, 0.5 + 2 * kLinha, codigo, linha.emailTxt.value_or(""));
+        banda.Texto(kColunaComprovante, 0.5 + 2 * kLinha, kColunaContador - kColunaComprovante - 1, TextoCrc(linha.CRC));
         banda.Texto(kColunaContador, 0.5 + 2 * kLinha, paginas_.Largura() - kColunaContador,
                     linha.Contador.value_or(""));
     }
@@ -139,7 +142,7 @@ public:
             "procure o setor responsável.",
         };
         for (std::size_t i = 0; i < aviso.size(); ++i) {
-            banda.Texto(0, 14 + static_cast<double>(i) * 3.8, largura, aviso[i], kAviso);
+            banda.Texto(0, 14 + static_cast<double>(i) * 4.2, largura, aviso[i], kAviso);
         }
     }
 
