@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
 
     std::printf("apuração e descrição: %.3f s  (descrição só: %.3f s)\n", apuracao, descricao);
     std::printf("PDF:                  %.3f s  %zu páginas, %.1f MB\n", pdf, paginas, static_cast<double>(bytes) / 1e6);
-    std::printf("total:                %.3f s para %u declarações (%.3f s de processador)\n", apuracao + pdf, quantidade,
-                processador);
+    std::printf("total:                %.3f s para %u declarações (%.3f s de processador)\n", apuracao + pdf,
+                quantidade, processador);
     return paginas >= quantidade ? 0 : 1;
 }

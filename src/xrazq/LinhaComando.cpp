@@ -12,7 +12,8 @@ const char* const kTextoUso =
     "     xrazq sfn ARQUIVO.sfn\n"
     "     xrazq recibos ARQUIVO.zip\n"
     "     xrazq gerar PASTA-MIDIAS PASTA-SAIDA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n"
-    "     xrazq conferencia PASTA-MIDIAS SAIDA.pdf [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n"
+    "     xrazq conferencia PASTA-MIDIAS SAIDA.pdf [--tipo gim|da] [--periodo TEXTO] [--regime 1|3]\n"
+    "                       [--finalidades N,R]\n"
     "     xrazq comprovantes ARQUIVO.sfn SAIDA.pdf [--conferencia] [--linha N]\n";
 
 namespace {

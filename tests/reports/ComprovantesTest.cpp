@@ -30,8 +30,8 @@ protected:
     void Escrever(int quantidade, bool comRecibos = true) {
         std::string registros, recibos;
         for (int i = 0; i < quantidade; ++i) {
-            registros += std::string(i ? "," : "") + R"({"ie": "161234569", "txt": ")" + (pasta_ / "maio.txt").string() +
-                         R"("})";
+            registros += std::string(i ? "," : "") + R"({"ie": "161234569", "txt": ")" +
+                         (pasta_ / "maio.txt").string() + R"("})";
             recibos += std::string(i ? "," : "") + R"({"ie": "161234569", "registro": )" + std::to_string(i) + "}";
         }
         std::string json = R"({"sfn": ")" + Sfn() + R"(", "id": 15, "periodo": "01052017", "registros": [)" +

@@ -193,9 +193,8 @@ public:
 
     void DadosAnuais(const TLinhaRelatorio& linha) {
         TEscritorBanda banda = paginas_.Banda("dadosAnuais", kTituloSecao + 4 * kLinha + 2);
-        Titulo(banda, 0,
-               Formatar(" DADOS ANUAIS %s - Ano: %s",
-                        {linha.TipoDadosAnuais == "N" ? "NORMAIS" : "RETIFICADORES", linha.AnoDadosAnuais.value_or("")}));
+        const char* tipo = linha.TipoDadosAnuais == "N" ? "NORMAIS" : "RETIFICADORES";
+        Titulo(banda, 0, Formatar(" DADOS ANUAIS %s - Ano: %s", {tipo, linha.AnoDadosAnuais.value_or("")}));
         const std::array<TCampoValor, 4> esquerda = {{
             {"Estoque Tributável......:", TextoValor(linha.EstqTrib)},
             {"Estoque Não Tributável..:", TextoValor(linha.EstqNTrib)},

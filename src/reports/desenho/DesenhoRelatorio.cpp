@@ -136,7 +136,9 @@ void DesenharRelatorio(const TDocumentoRelatorio& documento, QPagedPaintDevice& 
                                           QPageLayout::Millimeter));
     ExigirFontes();
     QPainter pintor;
-    if (!pintor.begin(&dispositivo)) throw Excecao(Utf8ParaCp1252("Não foi possível iniciar a impressão do relatório."));
+    if (!pintor.begin(&dispositivo)) {
+        throw Excecao(Utf8ParaCp1252("Não foi possível iniciar a impressão do relatório."));
+    }
     pintor.setRenderHint(QPainter::Antialiasing);
     pintor.setRenderHint(QPainter::TextAntialiasing);
     const TEscala escala(dispositivo);

@@ -122,7 +122,8 @@ public:
         banda.Texto(kColunaComprovante, 0.5 + kLinha, paginas_.Largura() - kColunaComprovante,
                     linha.CodigoRecibo.value_or(""), kSansNegrito);
         banda.Texto(kColunaContribuinte, 0.5 + 2 * kLinha, codigo, linha.emailTxt.value_or(""));
-        banda.Texto(kColunaComprovante, 0.5 + 2 * kLinha, kColunaContador - kColunaComprovante - 1, TextoCrc(linha.CRC));
+        banda.Texto(kColunaComprovante, 0.5 + 2 * kLinha, kColunaContador - kColunaComprovante - 1,
+                    TextoCrc(linha.CRC));
         banda.Texto(kColunaContador, 0.5 + 2 * kLinha, paginas_.Largura() - kColunaContador,
                     linha.Contador.value_or(""));
     }
@@ -135,8 +136,8 @@ public:
         banda.Texto(0, 7.5, largura, programa);
         banda.Regua(0, 12.5, largura);
         const std::array<const char*, 3> aviso = {
-            "      Os recibos  estarão  disponíveis  em  até  10  dias  do  envio  de  suas  declarações  no  portal  de  "
-            "serviços   on-line",
+            "      Os recibos  estarão  disponíveis  em  até  10  dias  do  envio  de  suas  declarações  no  "
+            "portal  de  serviços   on-line",
             "desta  secretaria.  Findo  este  prazo  e  os  recibos das GIMs que não foram rejeitadas não estiverem "
             "acessíveis, então",
             "procure o setor responsável.",
