@@ -1,0 +1,103 @@
+#pragma once
+// Qt models over the core's in-memory tables: the columns a grid names, with the labels, masks and display
+// texts of the core's field descriptions. A boolean column is a check box; when the model is editable one
+// click on it changes the row through the callback given.
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "main-window/TextoQt.h"
+#include "selection/tabelas/TabelaMemoria.h"
+
+namespace zq::janela {
+
+// A field's value with the literals of its edit mask ("99.999.999-9;0;_"); the value as it is when it does
+// not fill the mask.
+std::string ComMascara(const std::string& mascara, const std::string& valor);
+
+class TModeloTabelaBase : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+    // The table changed under the model.
+    void Recarregar();
+    // The index of the field in the grid's columns, -1 when it is not shown.
+    virtual int Coluna(const QString& nome) const = 0;
+
+signals:
+    void Recarregada();
+};
+
+template <class TLinha>
+class TModeloTabela final : public TModeloTabelaBase {
+public:
+    using Tabela = TTabelaMemoria<TLinha>;
+    using Marcar = std::function<void(std::size_t linha, bool marcado)>;
+
+    TModeloTabela(Tabela& tabela, const std::vector<std::string>& colunas, QObject* pai = nullptr)
+        : TModeloTabelaBase(pai), tabela_(tabela) {
+        for (const auto& nome : colunas) {
+            if (const auto* campo = tabela.CampoPorNome(nome)) campos_.push_back(campo);
+        }
+    }
+
+    void DefinirMarcar(Marcar marcar) { marcar_ = std::move(marcar); }
+
+    int rowCount(const QModelIndex& pai = {}) const override {
+        return pai.isValid() ? 0 : static_cast<int>(tabela_.Quantidade());
+    }
+    int columnCount(const QModelIndex& pai = {}) const override {
+        return pai.isValid() ? 0 : static_cast<int>(campos_.size());
+    }
+    int Coluna(const QString& nome) const override {
+        for (std::size_t i = 0; i < campos_.size(); ++i) {
+            if (DoNucleo(campos_[i]->Definicao.Nome) == nome) return static_cast<int>(i);
+        }
+        return -1;
+    }
+
+    QVariant headerData(int secao, Qt::Orientation orientacao, int papel) const override {
+        if (orientacao != Qt::Horizontal || papel != Qt::DisplayRole || secao < 0 ||
+            secao >= static_cast<int>(campos_.size())) {
+            return TModeloTabelaBase::headerData(secao, orientacao, papel);
+        }
+        const TDefinicaoCampo& definicao = campos_[secao]->Definicao;
+        return DoNucleo(definicao.Rotulo.empty() ? definicao.Nome : definicao.Rotulo);
+    }
+
+    QVariant data(const QModelIndex& indice, int papel) const override {
+        if (!indice.isValid() || indice.row() >= rowCount()) return {};
+        const auto& campo = *campos_[indice.column()];
+        const TLinha& linha = tabela_.Linhas()[indice.row()];
+        if (campo.Definicao.Tipo == TTipoCampo::Logico) {
+            if (papel != Qt::CheckStateRole) return {};
+            return tabela_.Texto(linha, campo) == "1" ? Qt::Checked : Qt::Unchecked;
+        }
+        if (papel != Qt::DisplayRole && papel != Qt::ToolTipRole) return {};
+        return DoNucleo(ComMascara(campo.Definicao.Mascara, tabela_.Texto(linha, campo)));
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& indice) const override {
+        if (!indice.isValid()) return Qt::NoItemFlags;
+        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        if (marcar_ && campos_[indice.column()]->Definicao.Tipo == TTipoCampo::Logico) flags |= Qt::ItemIsUserCheckable;
+        return flags;
+    }
+
+    bool setData(const QModelIndex& indice, const QVariant& valor, int papel) override {
+        if (!marcar_ || papel != Qt::CheckStateRole || !(flags(indice) & Qt::ItemIsUserCheckable)) return false;
+        marcar_(static_cast<std::size_t>(indice.row()), valor.toInt() == Qt::Checked);
+        emit dataChanged(indice, indice, {Qt::CheckStateRole});
+        return true;
+    }
+
+private:
+    Tabela& tabela_;
+    std::vector<const typename Tabela::Campo*> campos_;
+    Marcar marcar_;
+};
+
+}  // namespace zq::janela
