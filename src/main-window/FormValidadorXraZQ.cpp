@@ -41,6 +41,9 @@
 #include "selection/validador/ProgramaValidadorSintegra.h"
 #include "selection/varredura/DataHoraArquivo.h"
 
+// The images of the window live in the static library: its resources are registered by hand.
+static void IniciarRecursos() { Q_INIT_RESOURCE(recursos); }
+
 namespace zq::janela {
 namespace {
 
@@ -155,6 +158,7 @@ TFormValidadorXraZQ::TFormValidadorXraZQ(TConfigValidadorXra& configuracao, TDmV
       dm_(dm),
       relatorios_(relatorios),
       recibosColetoria_(configuracao.PastaTrabalho()) {
+    IniciarRecursos();
     setObjectName(QStringLiteral("FormValidadorXraZQ"));
     const QString versao = VersaoDoPrograma();
     setWindowTitle(QStringLiteral("%1 (Versão %2)").arg(TCaixas::kTituloAplicacao, versao));
