@@ -8,7 +8,8 @@ preset=${1:-default}
 
 packages=(cmake ninja-build g++ pkg-config ccache python3
           libzip-dev zlib1g-dev libsqlite3-dev libssl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev zip)
+          libgtest-dev libgmock-dev libbenchmark-dev zip
+          qt6-base-dev qt6-svg-dev fonts-liberation2 xvfb xauth)
 # The fuzz build needs clang and its libFuzzer.
 [ "$preset" != fuzz ] || packages+=(clang)
 
