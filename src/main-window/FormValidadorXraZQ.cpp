@@ -124,7 +124,15 @@ void Sincronizar(QTableView* grade, TModeloTabelaBase* modelo, TTabelaMemoria<TL
     if (!tabela.Vazia()) {
         grade->setCurrentIndex(modelo->index(static_cast<int>(std::min(tabela.Posicao(), tabela.Quantidade() - 1)), 0));
     }
-    grade->resizeColumnsToContents();
+}
+
+// Every column as wide as its texts, but the one given takes the room left (and elides when there is none).
+void AjustarColunas(QTableView* grade, const TModeloTabelaBase* modelo, const QString& elastica) {
+    QHeaderView* cabecalho = grade->horizontalHeader();
+    cabecalho->setStretchLastSection(false);
+    cabecalho->setSectionResizeMode(QHeaderView::ResizeToContents);
+    const int coluna = modelo->Coluna(elastica);
+    if (coluna >= 0) cabecalho->setSectionResizeMode(coluna, QHeaderView::Stretch);
 }
 
 }  // namespace
@@ -168,7 +176,7 @@ TFormValidadorXraZQ::TFormValidadorXraZQ(TConfigValidadorXra& configuracao, TDmV
     auto* coluna = new QVBoxLayout(central);
     auto* faixa = new QLabel(central);
     faixa->setObjectName(QStringLiteral("imgFaixa"));
-    faixa->setPixmap(QIcon(QStringLiteral(":/faixa.svg")).pixmap(QSize(860, 64)));
+    faixa->setPixmap(QIcon(QStringLiteral(":/faixa.svg")).pixmap(QSize(920, 64)));
     faixa->setAlignment(Qt::AlignCenter);
     coluna->addWidget(faixa);
 
@@ -213,7 +221,7 @@ TFormValidadorXraZQ::TFormValidadorXraZQ(TConfigValidadorXra& configuracao, TDmV
 
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    resize(900, 700);
+    resize(960, 720);
     setFixedSize(size());
     if (const QScreen* tela = QGuiApplication::primaryScreen()) {
         move(tela->availableGeometry().center() - rect().center());
@@ -246,8 +254,11 @@ QWidget* TFormValidadorXraZQ::CriarAbaSintegra() {
 
     grade->addWidget(rotulo, 0, 0, 1, 2);
     grade->addWidget(edtValidador_, 1, 0, 1, 2);
-    grade->addWidget(btnExecutaValidador_, 2, 0);
-    grade->addWidget(btnSintegraInternet_, 2, 1);
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(btnExecutaValidador_);
+    botoes->addWidget(btnSintegraInternet_);
+    botoes->addStretch();
+    grade->addLayout(botoes, 2, 0, 1, 2);
     grade->setRowStretch(3, 1);
     grade->addWidget(lblVersaoDll_, 4, 0, 1, 2);
 
@@ -333,11 +344,14 @@ QWidget* TFormValidadorXraZQ::CriarAbaGeracao() {
     grade->addWidget(btnAbrir_, 2, 2);
 
     gradeSelecao_ = Grade(aba, QStringLiteral("gradeSelecao"));
-    modeloSelecao_ = Modelo(dm_.tblSelecao,
-                            {"Periodo", "Tipo", "Finalidade", "Inscricao", "RazaoSocial", "descRegApuracao",
-                             "DataHoraMidia", "VersaoSintegra"},
-                            this);
+    auto* modeloSelecao = Modelo(dm_.tblSelecao,
+                                 {"Periodo", "Tipo", "Finalidade", "Inscricao", "RazaoSocial", "descRegApuracao",
+                                  "DataHoraMidia", "VersaoSintegra"},
+                                 this);
+    modeloSelecao->DefinirTitulo(QStringLiteral("descRegApuracao"), QStringLiteral("Regime de apuração"));
+    modeloSelecao_ = modeloSelecao;
     gradeSelecao_->setModel(modeloSelecao_);
+    AjustarColunas(gradeSelecao_, modeloSelecao_, QStringLiteral("RazaoSocial"));
     gradeSelecao_->setToolTip(QStringLiteral("Declarações encontradas na pasta indicada"));
     navSelecao_ = new TNavegador(gradeSelecao_, true, aba);
     navSelecao_->setObjectName(QStringLiteral("navSelecao"));
@@ -474,6 +488,7 @@ QWidget* TFormValidadorXraZQ::CriarAbaInternet() {
     });
     modeloRecibos_ = modeloRecibos;
     gradeRecibos_->setModel(modeloRecibos_);
+    AjustarColunas(gradeRecibos_, modeloRecibos_, QStringLiteral("RazaoSocial"));
     navRecibos_ = new TNavegador(gradeRecibos_, false, painelRecibos_);
     navRecibos_->setObjectName(QStringLiteral("navRecibos"));
     chkTodos_ = new QCheckBox(QStringLiteral("Todos"), painelRecibos_);
@@ -504,6 +519,7 @@ QWidget* TFormValidadorXraZQ::CriarAbaInternet() {
     gradeRegistros_ = Grade(painelRegistros_, QStringLiteral("gradeRegistros"));
     modeloRegistros_ = Modelo(dm_.tblTransmissao, {"Inscricao", "TamanhoDados", "CodigoDados"}, this);
     gradeRegistros_->setModel(modeloRegistros_);
+    AjustarColunas(gradeRegistros_, modeloRegistros_, QStringLiteral("CodigoDados"));
     navRegistros_ = new TNavegador(gradeRegistros_, false, painelRegistros_);
     registros->addWidget(tituloRegistros);
     registros->addWidget(navRegistros_);

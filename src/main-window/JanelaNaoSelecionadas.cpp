@@ -34,8 +34,8 @@ TfrmListaDeclNaoSelecionadas::TfrmListaDeclNaoSelecionadas(TTabelaResProces& tab
     grade_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grade_->setSelectionMode(QAbstractItemView::SingleSelection);
     grade_->verticalHeader()->hide();
-    grade_->horizontalHeader()->setStretchLastSection(true);
-    grade_->resizeColumnsToContents();
+    grade_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grade_->horizontalHeader()->setSectionResizeMode(modelo->Coluna(QStringLiteral("razaoSocial")), QHeaderView::Stretch);
     motivo_->setReadOnly(true);
     motivo_->setObjectName(QStringLiteral("memMotivo"));
 

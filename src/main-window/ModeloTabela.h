@@ -6,6 +6,7 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,11 @@ public:
     }
 
     void DefinirMarcar(Marcar marcar) { marcar_ = std::move(marcar); }
+    // A grid's own title for a column, in place of the field's label.
+    void DefinirTitulo(const QString& nome, const QString& titulo) {
+        const int coluna = Coluna(nome);
+        if (coluna >= 0) titulos_[coluna] = titulo;
+    }
 
     int rowCount(const QModelIndex& pai = {}) const override {
         return pai.isValid() ? 0 : static_cast<int>(tabela_.Quantidade());
@@ -64,6 +70,7 @@ public:
             secao >= static_cast<int>(campos_.size())) {
             return TModeloTabelaBase::headerData(secao, orientacao, papel);
         }
+        if (const auto titulo = titulos_.find(secao); titulo != titulos_.end()) return titulo->second;
         const TDefinicaoCampo& definicao = campos_[secao]->Definicao;
         return DoNucleo(definicao.Rotulo.empty() ? definicao.Nome : definicao.Rotulo);
     }
@@ -98,6 +105,7 @@ private:
     Tabela& tabela_;
     std::vector<const typename Tabela::Campo*> campos_;
     Marcar marcar_;
+    std::map<int, QString> titulos_;
 };
 
 }  // namespace zq::janela
