@@ -386,6 +386,9 @@ QWidget* TFormValidadorXraZQ::CriarAbaGeracao() {
     grade->addWidget(animacao_, 6, 1);
     grade->addWidget(btnSalvar_, 6, 2);
     grade->setColumnStretch(0, 1);
+    // Focus in reading order: the grid sits below the buttons over it.
+    QWidget::setTabOrder(btnRelatorio_, gradeSelecao_);
+    QWidget::setTabOrder(gradeSelecao_, edtPastaDeclaracoes_->Caixa());
 
     connect(rbGim_, &QRadioButton::clicked, this, [this] {
         tipo_ = TTipoDeclaracao::Gim;

@@ -45,6 +45,7 @@ QToolButton* TNavegador::Botao(const QString& texto, const QString& dica) {
     botao->setToolTip(dica);
     botao->setStatusTip(dica);
     botao->setAutoRaise(false);
+    botao->setFocusPolicy(Qt::NoFocus);  // the grid's arrow keys move through the rows
     botao->setMinimumWidth(30);
     return botao;
 }
