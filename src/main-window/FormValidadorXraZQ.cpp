@@ -538,6 +538,7 @@ QWidget* TFormValidadorXraZQ::CriarAbaInternet() {
             [this](const QModelIndex& atual) {
                 if (atual.isValid()) dm_.tblNoldeNet.IrPara(static_cast<std::size_t>(atual.row()));
             });
+    connect(gradeRecibos_, &QTableView::clicked, modeloRecibos_, &TModeloTabelaBase::Alternar);
     connect(gradeRecibos_, &QTableView::doubleClicked, this, [this](const QModelIndex& indice) {
         if (indice.column() != 0) ImprimirRecibo();
     });

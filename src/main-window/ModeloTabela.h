@@ -1,7 +1,7 @@
 #pragma once
 // Qt models over the core's in-memory tables: the columns a grid names, with the labels, masks and display
 // texts of the core's field descriptions. A boolean column is a check box; when the model is editable one
-// click on it changes the row through the callback given.
+// click on its cell (Alternar) changes the row through the callback given.
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -27,6 +27,7 @@ public:
     void Recarregar();
     // The index of the field in the grid's columns, -1 when it is not shown.
     virtual int Coluna(const QString& nome) const = 0;
+    virtual bool Alternar(const QModelIndex& indice) = 0;
 
 signals:
     void Recarregada();
@@ -89,14 +90,13 @@ public:
 
     Qt::ItemFlags flags(const QModelIndex& indice) const override {
         if (!indice.isValid()) return Qt::NoItemFlags;
-        Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-        if (marcar_ && campos_[indice.column()]->Definicao.Tipo == TTipoCampo::Logico) flags |= Qt::ItemIsUserCheckable;
-        return flags;
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     }
 
-    bool setData(const QModelIndex& indice, const QVariant& valor, int papel) override {
-        if (!marcar_ || papel != Qt::CheckStateRole || !(flags(indice) & Qt::ItemIsUserCheckable)) return false;
-        marcar_(static_cast<std::size_t>(indice.row()), valor.toInt() == Qt::Checked);
+    // One click on a check-box cell inverts it, when the model is editable.
+    bool Alternar(const QModelIndex& indice) override {
+        if (!marcar_ || !indice.isValid() || campos_[indice.column()]->Definicao.Tipo != TTipoCampo::Logico) return false;
+        marcar_(static_cast<std::size_t>(indice.row()), data(indice, Qt::CheckStateRole).toInt() != Qt::Checked);
         emit dataChanged(indice, indice, {Qt::CheckStateRole});
         return true;
     }

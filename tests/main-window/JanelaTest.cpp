@@ -31,6 +31,8 @@
 #include "main-window/Navegador.h"
 #include "platform/Relogio.h"
 #include "selection/configuracao/ConfigValidadorXra.h"
+#include "selection/Declaracoes.h"
+#include "selection/Transmissao.h"
 #include "support/PastaTeste.h"
 #include "support/PlataformaTeste.h"
 
@@ -51,9 +53,18 @@ const QString kAvisoNormal =
 class RelatoriosFalsos final : public TRelatorios {
 public:
     void Conferencia(TDmValidador&, QWidget* pai) override { Previa(pai); }
-    void Recibos(TDmValidador&, const std::string&, bool, QWidget* pai) override { Previa(pai); }
+    void Recibos(TDmValidador& dm, const std::string& sfn, bool comprovantes, QWidget* pai) override {
+        recibos.push_back({sfn, comprovantes, dm.QuantidadeEscolhidos()});
+        Previa(pai);
+    }
     void Recibo(TDmValidador&, const std::string&, QWidget* pai) override { Previa(pai); }
     int previas = 0;
+    struct Pedido {
+        std::string sfn;
+        bool comprovantes;
+        int escolhidos;
+    };
+    std::vector<Pedido> recibos;
 
 private:
     void Previa(QWidget* pai) {
@@ -400,6 +411,68 @@ private slots:
                                 "14\n\nA fim de poder efetuar o envio de declarações normais via internet, gere "
                                 "novamente o arquivo de transmissão.\n\nAs declarações retificadoras só poderão ser "
                                 "apresentadas na Repartição Fiscal."));
+    }
+
+    // Three receipts: the check-box column, "Todos" and the two print buttons follow the chosen count.
+    void recibosEscolhidosETodos() {
+        Ambiente ambiente;
+        QVERIFY(ambiente.Mostrar());
+        const fs::path sfn = ambiente.Pasta() / "GIM201512.sfn";
+        std::vector<std::string> registros;
+        int i = 0;
+        for (const char* inscricao : {"161111110", "162222220", "163333330"}) {
+            const fs::path txt = ambiente.Pasta() / ("d" + std::to_string(i++) + ".txt");
+            zq::teste::DeclaracaoTeste declaracao;
+            declaracao.inscricao = inscricao;
+            declaracao.periodo = "201512";
+            GravarArquivo(txt, declaracao.Bytes());
+            registros.push_back(R"({"ie": ")" + std::string(inscricao) + R"(", "txt": ")" + txt.string() + R"("})");
+        }
+        zq::teste::EscreverTransmissao(R"({"sfn": ")" + sfn.string() + R"(", "id": 15, "periodo": "01122015", )" +
+                                       R"("registros": [)" + registros[0] + "," + registros[1] + "," + registros[2] +
+                                       R"(], "recibos": [{"ie": "161111110", "registro": 0}, )" +
+                                       R"({"ie": "162222220", "registro": 1}, {"ie": "163333330", "registro": 2}]})");
+        ambiente.Controle<QTabWidget>("abas")->setCurrentIndex(2);
+        ambiente.caixas.clear();
+        ambiente.Escolher(QString::fromStdString(sfn.string()), "edtSfn");
+        QVERIFY(ambiente.caixas.empty());
+
+        auto* grade = ambiente.Controle<QTableView>("gradeRecibos");
+        auto* todos = ambiente.Controle<QCheckBox>("chkTodos");
+        auto* comprovantes = ambiente.Controle<QPushButton>("btnImprimirComprovantes");
+        auto* conferencia = ambiente.Controle<QPushButton>("btnRelatorioConferencia");
+        QVERIFY(!ambiente.Controle<QWidget>("painelRecibos")->isHidden());
+        QVERIFY(comprovantes->hasFocus());
+        QCOMPARE(grade->model()->rowCount(), 3);
+        QVERIFY(todos->isChecked());
+        QVERIFY(comprovantes->isEnabled() && conferencia->isEnabled());
+
+        const auto clicarMarca = [&](int linha) {
+            QTest::mouseClick(grade->viewport(), Qt::LeftButton, {},
+                              grade->visualRect(grade->model()->index(linha, 0)).center());
+        };
+        clicarMarca(1);
+        QCOMPARE(ambiente.Dm().QuantidadeEscolhidos(), 2);
+        QCOMPARE(grade->model()->index(1, 0).data(Qt::CheckStateRole).toInt(), int{Qt::Unchecked});
+        QVERIFY(!todos->isChecked());
+        QVERIFY(comprovantes->isEnabled());
+
+        QTest::mouseClick(todos, Qt::LeftButton);  // all again
+        QCOMPARE(ambiente.Dm().QuantidadeEscolhidos(), 3);
+        QTest::mouseClick(todos, Qt::LeftButton);  // none
+        QCOMPARE(ambiente.Dm().QuantidadeEscolhidos(), 0);
+        QVERIFY(!comprovantes->isEnabled() && !conferencia->isEnabled());
+
+        clicarMarca(2);
+        ambiente.Controle<TCampoArquivo>("edtSfn")->Caixa()->setText(
+            QStringLiteral("\"%1\"").arg(QString::fromStdString(sfn.string())));
+        QTest::mouseClick(comprovantes, Qt::LeftButton);
+        QTest::mouseClick(conferencia, Qt::LeftButton);
+        QCOMPARE(ambiente.relatorios.recibos.size(), std::size_t{2});
+        QCOMPARE(ambiente.relatorios.recibos[0].sfn, sfn.string());  // the quotes around the path are dropped
+        QVERIFY(ambiente.relatorios.recibos[0].comprovantes);
+        QVERIFY(!ambiente.relatorios.recibos[1].comprovantes);
+        QCOMPARE(ambiente.relatorios.recibos[0].escolhidos, 1);
     }
 
     void salvar_data() {
