@@ -5,63 +5,20 @@
 #include <stdlib.h>
 #include <zip.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "GeradorDeclaracao.h"
+#include "GeradorMidias.h"
 #include "platform/Plataforma.h"
-#include "record-model/arquivos/Zip.h"
 #include "selection/DmValidador.h"
 #include "selection/varredura/MidiaSintegra.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Ler(const fs::path& arquivo) {
-    std::ifstream entrada(arquivo, std::ios::binary);
-    return {std::istreambuf_iterator<char>(entrada), std::istreambuf_iterator<char>()};
-}
-
-void Gravar(const fs::path& arquivo, const std::string& bytes) { std::ofstream(arquivo, std::ios::binary) << bytes; }
-
-// A declaration of about `bytes`: the generator's first lines up to that size, then its type-88 and record-90
-// lines (the generator always adds thousands of products; the program's reader needs only the header and the end).
-std::string Declaracao(const fs::path& montagem, std::uint64_t bytes) {
-    zq::bench::GerarDeclaracao(montagem / "base.txt", bytes);
-    const std::string completa = Ler(montagem / "base.txt");
-    const std::size_t final = completa.find("\r\n88") + 2;
-    std::size_t corte = std::min<std::size_t>(bytes > completa.size() - final ? bytes - (completa.size() - final) : 0, final);
-    corte = completa.rfind("\r\n", corte) + 2;
-    return completa.substr(0, corte) + completa.substr(final);
-}
-
-// `quantidade` media of the same declaration, each of another inscrição (record 10, columns 17 to 25).
-void GerarMidias(const fs::path& pasta, unsigned quantidade, unsigned long kb) {
-    const fs::path montagem = pasta / "montagem";
-    fs::create_directories(montagem);
-    std::string declaracao = Declaracao(montagem, kb * 1024);
-    Gravar(montagem / "Validacao2.resumo", "Resumo\r\n5.2.0.9\r\nFim\r\n");
-    Gravar(montagem / "Saidas.cfop", "5102;100,00\r\n");
-    for (unsigned i = 0; i < quantidade; ++i) {
-        char inscricao[16];
-        std::snprintf(inscricao, sizeof inscricao, "%09u", 100000000u + i);
-        declaracao.replace(16, 9, inscricao);
-        Gravar(montagem / "DECLARACAO.TXT", declaracao);
-        char nome[64];
-        std::snprintf(nome, sizeof nome, "12345678000195_%05u.zip", i);
-        zq::CompactarArquivos({(montagem / "DECLARACAO.TXT").string(), (montagem / "Validacao2.resumo").string(),
-                               (montagem / "Saidas.cfop").string()},
-                              (pasta / nome).string(), zq::kSenhaMidia);
-    }
-    fs::remove_all(montagem);
-}
 
 // Opens every ZIP and inflates every entry to memory: the least any scan must do.
 std::uint64_t LerZips(const fs::path& pasta) {
@@ -99,7 +56,7 @@ int main(int argc, char** argv) {
     const fs::path midias = raiz / "midias";
     fs::create_directories(midias);
     std::printf("gerando %u mídias de %lu KB...\n", quantidade, kb);
-    GerarMidias(midias, quantidade, kb);
+    zq::bench::GerarMidias(midias, quantidade, kb);
 
     auto inicio = std::chrono::steady_clock::now();
     const std::uint64_t bytes = LerZips(midias);

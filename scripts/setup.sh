@@ -13,6 +13,9 @@ packages=(cmake ninja-build g++ pkg-config ccache python3
 # The fuzz build needs clang and its libFuzzer.
 [ "$preset" != fuzz ] || packages+=(clang)
 
+# The report tests read the PDFs back as text.
+packages+=(poppler-utils)
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

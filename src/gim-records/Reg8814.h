@@ -13,6 +13,8 @@ class TReg8814 : public TRegSintegra {
 public:
     TReg8814();
 
+    Moeda BaseRecolhimentoEfetiva() const { return baseRecolhimentoEfetiva_.AsMonetario(); }
+    double PercentualRecolhimento() const { return percentualRecolhimento_.AsDecimal(); }
     Moeda ImpostoDevido() const { return impostoDevido_.AsMonetario(); }
     Moeda ValorCreditoPresumido() const { return valorCreditoPresumido_.AsMonetario(); }
     Moeda ImpostoARecolher() const { return impostoARecolher_.AsMonetario(); }

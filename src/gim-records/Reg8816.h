@@ -13,6 +13,9 @@ public:
 
     Moeda FuncepIcmsNormal() const { return funcepIcmsNormal_.AsMonetario(); }
     Moeda FuncepStSaidasInternas() const { return funcepStSaidasInternas_.AsMonetario(); }
+    Moeda FuncepStEntradas() const { return funcepStEntradas_.AsMonetario(); }
+    Moeda FuncepStFonte() const { return funcepStFonte_.AsMonetario(); }
+    Moeda FuncepDifAliquota() const { return funcepDifAliquota_.AsMonetario(); }
 
     void SetFuncepIcmsNormal(Moeda valor) { funcepIcmsNormal_.SetMonetario(valor); }
     void SetFuncepStSaidasInternas(Moeda valor) { funcepStSaidasInternas_.SetMonetario(valor); }

@@ -11,6 +11,8 @@ class TReg8817 : public TRegSintegra {
 public:
     TReg8817();
 
+    Moeda BaseRecolhimentoEfetiva() const { return baseRecolhimentoEfetiva_.AsMonetario(); }
+    double PercentualRecolhimento() const { return percentualRecolhimento_.AsDecimal(); }
     Moeda ImpostoDevido() const { return impostoDevido_.AsMonetario(); }
     Moeda TotalCreditoOutorgado() const { return totalCreditoOutorgado_.AsMonetario(); }
     Moeda ImpostoARecolher() const { return impostoARecolher_.AsMonetario(); }

@@ -11,7 +11,10 @@ const char* const kTextoUso =
     "     xrazq motivos PASTA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n"
     "     xrazq sfn ARQUIVO.sfn\n"
     "     xrazq recibos ARQUIVO.zip\n"
-    "     xrazq gerar PASTA-MIDIAS PASTA-SAIDA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n";
+    "     xrazq gerar PASTA-MIDIAS PASTA-SAIDA [--tipo gim|da] [--periodo TEXTO] [--regime 1|3] [--finalidades N,R]\n"
+    "     xrazq conferencia PASTA-MIDIAS SAIDA.pdf [--tipo gim|da] [--periodo TEXTO] [--regime 1|3]\n"
+    "                       [--finalidades N,R]\n"
+    "     xrazq comprovantes ARQUIVO.sfn SAIDA.pdf [--conferencia] [--linha N]\n";
 
 namespace {
 
@@ -23,7 +26,29 @@ TComando ComandoDe(const std::string& nome) {
     if (nome == "gerar") return TComando::Gerar;
     if (nome == "sfn") return TComando::Sfn;
     if (nome == "recibos") return TComando::Recibos;
+    if (nome == "conferencia") return TComando::Conferencia;
+    if (nome == "comprovantes") return TComando::Comprovantes;
     throw EUso("comando desconhecido: " + nome);
+}
+
+// The positional arguments of a command, as the messages name them.
+std::vector<std::string> Posicionais(TComando comando) {
+    switch (comando) {
+        case TComando::Gerar: return {"PASTA-MIDIAS", "PASTA-SAIDA"};
+        case TComando::Conferencia: return {"PASTA-MIDIAS", "SAIDA.pdf"};
+        case TComando::Comprovantes: return {"o ARQUIVO.sfn", "SAIDA.pdf"};
+        case TComando::Sfn: return {"o ARQUIVO.sfn"};
+        case TComando::Recibos: return {"o ARQUIVO.zip"};
+        default: return {"a PASTA"};
+    }
+}
+
+int LerLinha(const std::string& texto) {
+    if (texto.empty() || texto.size() > 9 || texto.find_first_not_of("0123456789") != std::string::npos ||
+        std::stoi(texto) == 0) {
+        throw EUso("linha inválida: '" + texto + "' (use um número a partir de 1)");
+    }
+    return std::stoi(texto);
 }
 
 void LerFinalidades(const std::string& texto, TFiltroDeclaracoes& filtro) {
@@ -79,7 +104,13 @@ TArgumentos LerArgumentos(const std::vector<std::string>& argumentos) {
     std::vector<std::string> pastas;
     for (std::size_t i = 1; i < argumentos.size(); ++i) {
         const std::string& argumento = argumentos[i];
-        if (argumento.starts_with("--")) {
+        if (lidos.Comando == TComando::Comprovantes && argumento == "--conferencia") {
+            lidos.ModoConferencia = true;
+        } else if (lidos.Comando == TComando::Comprovantes && argumento == "--linha") {
+            if (i + 1 >= argumentos.size()) throw EUso("falta o valor de --linha");
+            lidos.Linha = LerLinha(argumentos[++i]);
+        } else if (argumento.starts_with("--")) {
+            if (lidos.Comando == TComando::Comprovantes) throw EUso("opção desconhecida: " + argumento);
             if (lidos.Comando == TComando::Varrer || lidos.Comando == TComando::Sfn ||
                 lidos.Comando == TComando::Recibos) {
                 throw EUso(argumentos[0] + " não leva opções");
@@ -91,16 +122,16 @@ TArgumentos LerArgumentos(const std::vector<std::string>& argumentos) {
             pastas.push_back(Utf8ParaCp1252(argumento));
         }
     }
-    const std::size_t esperadas = lidos.Comando == TComando::Gerar ? 2 : 1;
-    if (pastas.size() < esperadas) {
-        throw EUso(esperadas == 2 ? "faltam PASTA-MIDIAS e PASTA-SAIDA"
-                                  : lidos.Comando == TComando::Sfn     ? "falta o ARQUIVO.sfn"
-                                  : lidos.Comando == TComando::Recibos ? "falta o ARQUIVO.zip"
-                                                                       : "falta a PASTA");
+    const std::vector<std::string> faltam = Posicionais(lidos.Comando);
+    if (pastas.size() < faltam.size()) {
+        std::string texto = faltam[pastas.size()];
+        for (std::size_t i = pastas.size() + 1; i < faltam.size(); ++i) texto += " e " + faltam[i];
+        throw EUso((faltam.size() - pastas.size() > 1 ? "faltam " : "falta ") + texto);
     }
-    if (pastas.size() > esperadas) throw EUso("argumento a mais: " + Cp1252ParaUtf8(pastas[esperadas]));
+    if (pastas.size() > faltam.size()) throw EUso("argumento a mais: " + Cp1252ParaUtf8(pastas[faltam.size()]));
     lidos.Pasta = pastas[0];
-    if (esperadas == 2) lidos.PastaSaida = pastas[1];
+    if (lidos.Comando == TComando::Gerar) lidos.PastaSaida = pastas[1];
+    if (lidos.Comando == TComando::Conferencia || lidos.Comando == TComando::Comprovantes) lidos.ArquivoPdf = pastas[1];
     return lidos;
 }
 

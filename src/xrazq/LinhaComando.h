@@ -15,12 +15,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class TComando { Versao, Varrer, Selecionar, Motivos, Gerar, Sfn, Recibos };
+enum class TComando { Versao, Varrer, Selecionar, Motivos, Gerar, Sfn, Recibos, Conferencia, Comprovantes };
 
 struct TArgumentos {
     TComando Comando = TComando::Versao;
     std::string Pasta;       // CP1252
     std::string PastaSaida;  // CP1252; "gerar" only
+    std::string ArquivoPdf;  // CP1252; "conferencia" and "comprovantes"
+    bool ModoConferencia = false;  // "comprovantes --conferencia"
+    int Linha = 0;                 // "comprovantes --linha N": the receipt's row, from 1; 0 for every chosen one
     TFiltroDeclaracoes Filtro;
 };
 

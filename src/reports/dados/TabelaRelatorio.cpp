@@ -1,0 +1,7 @@
+#include "reports/dados/TabelaRelatorio.h"
+
+namespace zq {
+
+TTabelaRelatorio CriarTblRelatorio() { return TTabelaRelatorio({}); }
+
+}  // namespace zq
