@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +31,7 @@
 #include "main-window/FormValidadorXraZQ.h"
 #include "main-window/InstanciaUnica.h"
 #include "main-window/Navegador.h"
+#include "main-window/RelatoriosJanela.h"
 #include "platform/Relogio.h"
 #include "selection/configuracao/ConfigValidadorXra.h"
 #include "selection/Declaracoes.h"
@@ -360,6 +363,24 @@ private slots:
         QTest::mouseClick(grade->viewport(), Qt::LeftButton, {}, celula.center());
         QTest::mouseDClick(grade->viewport(), Qt::LeftButton, {}, celula.center());
         QCOMPARE(ambiente.relatorios.previas, 1);
+    }
+
+    // The real report of the current declaration in its print preview, closed by the user.
+    void relatorioDeConferenciaNaPrevia() {
+        Ambiente ambiente;
+        QVERIFY(ambiente.Mostrar());
+        ambiente.AbrirExemplos();
+        int paginas = -1;
+        QTimer::singleShot(0, [&] {
+            auto* previa = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            if (previa == nullptr) return;
+            QTRY_VERIFY(previa->findChild<QPrintPreviewWidget*>()->pageCount() > 0);
+            paginas = previa->findChild<QPrintPreviewWidget*>()->pageCount();
+            previa->reject();
+        });
+        TRelatoriosJanela().Conferencia(ambiente.Dm(), &ambiente.Janela());
+        QVERIFY(ambiente.caixas.empty());
+        QVERIFY(paginas > 0);
     }
 
     void sfnSemRecibos_data() {
