@@ -107,6 +107,14 @@ int main(int argc, char** argv) {
         janela.findChild<QPushButton*>(QStringLiteral("btnNaoSelecionadas"))->click();
         janela.findChild<QCheckBox*>(QStringLiteral("chkRetificadora"))->click();
 
+        QTimer::singleShot(1500, [&] {
+            if (auto* previa = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ok = Gravar(previa, saida.filePath(QStringLiteral("janela-previa-conferencia.png"))) && ok;
+                previa->reject();
+            }
+        });
+        janela.findChild<QPushButton*>(QStringLiteral("btnRelatorio"))->click();
+
         abas->setCurrentIndex(2);
         escolha = SfnDeExemplo(temporaria.path());
         janela.findChild<TCampoArquivo*>(QStringLiteral("edtSfn"))->Botao()->click();
