@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QFileDialog>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -611,7 +613,16 @@ QWidget* TFormValidadorXraZQ::CriarAbaSobre() {
 
 void TFormValidadorXraZQ::changeEvent(QEvent* evento) {
     QMainWindow::changeEvent(evento);
-    if (evento->type() == QEvent::ActivationChange && isActiveWindow()) Ativar();
+    if (evento->type() != QEvent::ActivationChange) return;
+    if (!isActiveWindow()) {
+        // Our own message boxes and file dialogs hand the activation back without a new activation flow:
+        // the period or purposes the user just set would be lost to the stored ones at every box.
+        const QWidget* ativa = QApplication::activeWindow();
+        voltaDeCaixa_ = qobject_cast<const QMessageBox*>(ativa) != nullptr || qobject_cast<const QFileDialog*>(ativa) != nullptr;
+        return;
+    }
+    if (std::exchange(voltaDeCaixa_, false)) return;
+    Ativar();
 }
 
 void TFormValidadorXraZQ::Ativar() {

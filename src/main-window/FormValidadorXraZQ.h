@@ -126,6 +126,7 @@ private:
     bool retificadoraGuardado_ = false;
     bool ativadoUmaVez_ = false;
     bool ativando_ = false;
+    bool voltaDeCaixa_ = false;
     bool suprimirPeriodo_ = false;
     std::string arquivoInternet_;
 

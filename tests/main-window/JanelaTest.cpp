@@ -184,6 +184,10 @@ private:
     std::unique_ptr<TFormValidadorXraZQ> janela_;
 };
 
+int Digitos(const QString& texto) {
+    return static_cast<int>(std::count_if(texto.begin(), texto.end(), [](QChar c) { return c.isDigit(); }));
+}
+
 int PastasDeTrabalho(const fs::path& pasta) {
     int quantidade = 0;
     for (const auto& entrada : fs::directory_iterator(pasta)) {
@@ -280,6 +284,32 @@ private slots:
         QCOMPARE(linhasNoAviso, 0);              // the message first,
         QCOMPARE(ambiente.LinhasSelecao(), 1);  // then the filter over every period
         QVERIFY(ambiente.Janela().Periodo().isEmpty() || ambiente.Janela().Periodo() == QStringLiteral("-"));
+    }
+
+    // Closing a real message box gives the window its activation back without restoring the stored period.
+    void caixaRealFechadaMantemOPeriodoDigitado() {
+        Ambiente ambiente;
+        QVERIFY(ambiente.Mostrar());
+        ambiente.AbrirExemplos();
+        DefinirRespondedor({});
+        QTimer fechar;
+        QStringList vistas;
+        QObject::connect(&fechar, &QTimer::timeout, [&] {
+            if (auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                vistas << caixa->text();
+                caixa->accept();
+            }
+        });
+        fechar.start(20);
+        auto* periodo = ambiente.Controle<QLineEdit>("edtPeriodo");
+        periodo->setFocus();
+        periodo->selectAll();
+        QTest::keyClick(periodo, Qt::Key_Delete);
+        ambiente.Janela().activateWindow();  // as the desktop does when the box goes
+        QTRY_VERIFY(ambiente.Janela().isActiveWindow());
+        QCOMPARE(vistas, QStringList{kAvisoNormal});
+        QCOMPARE(Digitos(ambiente.Janela().Periodo()), 0);
+        QCOMPARE(ambiente.LinhasSelecao(), 1);
     }
 
     void salvarSoComDeclaracoesSelecionadas() {
