@@ -305,7 +305,8 @@ private slots:
         periodo->setFocus();
         periodo->selectAll();
         QTest::keyClick(periodo, Qt::Key_Delete);
-        ambiente.Janela().activateWindow();  // as the desktop does when the box goes
+        QTRY_VERIFY(QApplication::activeWindow() == nullptr);  // the box is gone, nothing active
+        ambiente.Janela().activateWindow();  // as the desktop does then
         QTRY_VERIFY(ambiente.Janela().isActiveWindow());
         QCOMPARE(vistas, QStringList{kAvisoNormal});
         QCOMPARE(Digitos(ambiente.Janela().Periodo()), 0);
