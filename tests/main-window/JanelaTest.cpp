@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
@@ -28,6 +29,7 @@
 
 #include "main-window/CaixasMensagem.h"
 #include "main-window/CampoArquivo.h"
+#include "main-window/CreditosRolantes.h"
 #include "main-window/FormValidadorXraZQ.h"
 #include "main-window/InstanciaUnica.h"
 #include "main-window/Navegador.h"
@@ -525,6 +527,43 @@ private slots:
         QVERIFY(ambiente.relatorios.recibos[0].comprovantes);
         QVERIFY(!ambiente.relatorios.recibos[1].comprovantes);
         QCOMPARE(ambiente.relatorios.recibos[0].escolhidos, 1);
+    }
+
+    void zipDeRecibosListaSeusPdfs() {
+        Ambiente ambiente;
+        QVERIFY(ambiente.Mostrar());
+        const fs::path zip = ambiente.Pasta() / "recibos.zip";
+        zq::teste::GravarZipComNomes(zip, {{"b.pdf", "%PDF b"}, {"A.PDF", "%PDF a"}, {"leia.txt", "x"}}, "");
+        auto* imprimir = ambiente.Controle<QPushButton>("btnImprimirRecibo");
+        QVERIFY(!imprimir->isEnabled());
+        ambiente.Escolher(QString::fromStdString(zip.string()), "edtZipRecibos");
+        auto* lista = ambiente.Controle<QListWidget>("lstPdfs");
+        QCOMPARE(lista->count(), 2);
+        QCOMPARE(lista->item(0)->text(), QStringLiteral("A.PDF"));
+        QCOMPARE(lista->item(1)->text(), QStringLiteral("b.pdf"));
+        QVERIFY(imprimir->isEnabled());
+        QCOMPARE(ambiente.Controle<TCampoArquivo>("edtZipRecibos")->Texto(), QString::fromStdString(zip.string()));
+    }
+
+    void validadorInexistenteNaoExecuta() {
+        Ambiente ambiente;
+        QVERIFY(ambiente.Mostrar());
+        QCOMPARE(ambiente.Controle<TCampoArquivo>("edtValidador")->Texto(), QStringLiteral("< não informado >"));
+        QTest::mouseClick(ambiente.Controle<QPushButton>("btnExecutaValidador"), Qt::LeftButton);
+        QCOMPARE(ambiente.Textos(), QStringList{QStringLiteral("Programa Validador Sintegra não localizado!")});
+        QCOMPARE(ambiente.Controle<QTabWidget>("abas")->currentIndex(), 0);
+    }
+
+    void creditosRolamSoComASobreVisivel() {
+        Ambiente ambiente;
+        QVERIFY(ambiente.Mostrar());
+        auto* creditos = ambiente.Controle<TCreditosRolantes>("pnlCreditos");
+        QVERIFY(!creditos->Rolando());
+        ambiente.Controle<QTabWidget>("abas")->setCurrentIndex(4);
+        QVERIFY(creditos->Rolando());
+        QTRY_VERIFY(creditos->Deslocamento() > 2);
+        ambiente.Controle<QTabWidget>("abas")->setCurrentIndex(0);
+        QVERIFY(!creditos->Rolando());
     }
 
     void salvar_data() {
