@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
             QApplication::quit();
         });
         janela.show();
+        janela.activateWindow();  // also where no window manager activates a new window
         if (!encerrado) resultado = QApplication::exec();
     }
     DefinirCaixas(nullptr);
