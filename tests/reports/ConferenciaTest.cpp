@@ -197,7 +197,20 @@ TEST_F(Conferencia, UmaPaginaPorDeclaracaoNaOrdemDaTabelaComFontesEmbutidas) {
     EXPECT_THAT(fontes, testing::ContainsRegex("LiberationSans +CID TrueType +Identity-H +yes"));
 }
 
-TEST_F(Conferencia, SelecaoVaziaOuSaidaImpossivelNaoDeixamArquivo) {
+TEST_F(Conferencia, FalhasNaoDeixamArquivo) {
+    // A record 50 whose amount is not a number stops the report with the record's error.
+    DeclaracaoMensal declaracao;
+    declaracao.notas.push_back({.numero = 8, .total = 100, .base = 100, .icms = 17});
+    std::string texto = declaracao.Texto();
+    texto[texto.find("1  0000085102P") + 14] = 'X';  // the invoice's total
+    GravarMidia(midias_ / "m.zip", MidiaTeste{.txt = texto});
+    const ExecucaoXrazq invalido = Executar();
+    EXPECT_EQ(invalido.resultado, 1);
+    EXPECT_THAT(invalido.erros, testing::StartsWith("Erro ao apurar o movimento do arquivo '"));
+    EXPECT_THAT(invalido.erros, HasSubstr("\nLinha 7, registro 50: Formato inválido"));
+    EXPECT_FALSE(fs::exists(Pdf()));
+
+    fs::remove(midias_ / "m.zip");
     Midia("m", DeclaracaoMensal());
     const ExecucaoXrazq vazia = Executar({"--periodo", "2016-01"});
     EXPECT_EQ(vazia.resultado, 1);

@@ -1,5 +1,7 @@
 #include "reports/dados/ArquivoGimSintegra.h"
 
+#include "record-model/comum/Formatador.h"
+
 namespace zq {
 
 namespace {
@@ -33,6 +35,16 @@ struct TCinco {
     }
 };
 
+// "Erro ao apurar o movimento do arquivo" with the line, its record and what failed in it.
+std::string ErroDeLinha(const std::string& arquivo, int numero, std::string_view linha, const std::exception& erro) {
+    std::string mensagem = Formatar("Erro ao apurar o movimento do arquivo '%s'\rLinha %d, registro %s: %s",
+                                    {arquivo, numero, std::string(linha.substr(0, 2)), MensagemDe(erro)});
+    if (const auto* invalido = dynamic_cast<const ERegSintegraInvalido*>(&erro)) {
+        for (const ErroRegistro& campo : invalido->Erros()) mensagem += "\r" + campo.Texto;
+    }
+    return mensagem;
+}
+
 }  // namespace
 
 TArquivoGimSintegra::TArquivoGimSintegra() = default;
@@ -50,7 +62,14 @@ void TArquivoGimSintegra::Acumular(const std::string& arquivoTxt) {
         reg50_.SetLeiauteAntigo(antigo);
         reg60A_.SetLeiauteAntigo(antigo);
         reg70_.SetLeiauteAntigo(antigo);
-        while (!leitor_.Eof()) AcumularLinha(leitor_.ProximoRegistro());
+        for (int numero = 1; !leitor_.Eof(); ++numero) {
+            const auto registro = leitor_.ProximoRegistro();
+            try {
+                AcumularLinha(registro);
+            } catch (const std::exception& erro) {
+                throw Excecao(ErroDeLinha(arquivoTxt, numero, registro.Linha, erro));
+            }
+        }
     } catch (...) {
         leitor_.Fechar();
         throw;

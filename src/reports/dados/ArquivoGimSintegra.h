@@ -23,7 +23,8 @@ public:
     TArquivoGimSintegra& operator=(const TArquivoGimSintegra&) = delete;
 
     // Zeroes the totals and reads the TXT; afterwards the reader holds its record 10 and type-88 records. The
-    // reader's and the records' errors go on to the caller; the file is closed in every case.
+    // reader's errors go on to the caller, a line that cannot be read as Excecao naming the file, the line and
+    // the fields; the file is closed in every case.
     void Acumular(const std::string& arquivoTxt);
     // Fills the row's declaration fields from what Acumular read (not the receipt fields).
     void Preencher(TLinhaRelatorio& linha) const;
