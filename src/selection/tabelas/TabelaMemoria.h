@@ -62,6 +62,11 @@ public:
     bool Vazia() const { return linhas_.empty(); }
     const std::vector<TLinha>& Linhas() const { return linhas_; }
     TLinha& Alterar(std::size_t indice) { return linhas_.at(indice); }
+    // Removes a row; the cursor stays on the row that takes its place, or the new last row.
+    void Remover(std::size_t indice) {
+        linhas_.erase(linhas_.begin() + static_cast<std::ptrdiff_t>(indice));
+        if (atual_ >= linhas_.size()) atual_ = linhas_.empty() ? 0 : linhas_.size() - 1;
+    }
 
     // The cursor: Fim() is true past the last row and on an empty table.
     void Primeiro() { atual_ = 0; }
