@@ -25,10 +25,15 @@ bool Sucesso() {
 
 int ValorDigito(char c) { return IsDigito(c) ? c - '0' : 0; }
 
-// Modulo-11 digit of the CNPJ and CPF: weights 2, 3, ... from the right, back to 2 after `pesoMaximo`.
-char DigitoModulo11(std::string_view digitos, int pesoMaximo) {
+// Modulo-11 digit of the CNPJ and CPF over the digits and, when given, one more digit after them: weights
+// 2, 3, ... from the right, back to 2 after `pesoMaximo`.
+char DigitoModulo11(std::string_view digitos, int pesoMaximo, char seguinte = '\0') {
     int soma = 0;
     int peso = 2;
+    if (seguinte != '\0') {
+        soma += ValorDigito(seguinte) * peso;
+        peso = 3;
+    }
     for (auto c = digitos.rbegin(); c != digitos.rend(); ++c) {
         soma += ValorDigito(*c) * peso;
         peso = peso == pesoMaximo ? 2 : peso + 1;
@@ -37,19 +42,15 @@ char DigitoModulo11(std::string_view digitos, int pesoMaximo) {
     return static_cast<char>('0' + (resto == 10 ? 0 : resto));
 }
 
-// The two check digits of `base`, the second one computed over `base` followed by the first.
-std::string DigitosControle(std::string_view base, int pesoMaximo) {
-    std::string comPrimeiro(base);
-    comPrimeiro += DigitoModulo11(base, pesoMaximo);
-    return {comPrimeiro.back(), DigitoModulo11(comPrimeiro, pesoMaximo)};
-}
-
 constexpr int kPesoMaximoCnpj = 9;
 constexpr int kPesoMaximoCpf = 11;
 
+// The two check digits after `tamanhoBase` digits, the second one computed over the base followed by the first.
 bool ControleConfere(std::string_view texto, std::size_t tamanhoBase, int pesoMaximo) {
-    return texto.size() >= tamanhoBase + 2 &&
-           DigitosControle(texto.substr(0, tamanhoBase), pesoMaximo) == texto.substr(tamanhoBase, 2);
+    if (texto.size() < tamanhoBase + 2) return false;
+    const std::string_view base = texto.substr(0, tamanhoBase);
+    const char primeiro = DigitoModulo11(base, pesoMaximo);
+    return texto[tamanhoBase] == primeiro && texto[tamanhoBase + 1] == DigitoModulo11(base, pesoMaximo, primeiro);
 }
 
 bool SoZeros(std::string_view digitos) {
