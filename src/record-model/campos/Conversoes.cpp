@@ -182,12 +182,6 @@ std::size_t Tamanho(int tamanho) { return tamanho > 0 ? static_cast<std::size_t>
 
 }  // namespace
 
-std::string_view Colunas(std::string_view linha, int posicao, int tamanho) {
-    const std::size_t inicio = posicao > 1 ? static_cast<std::size_t>(posicao - 1) : 0;
-    if (inicio >= linha.size()) return {};
-    return linha.substr(inicio, Tamanho(tamanho));
-}
-
 std::chrono::year_month_day DataDoCampo(std::string_view linha, int posicao) {
     const std::string_view colunas = Colunas(linha, posicao, 8);
     return LerData(colunas, colunas);

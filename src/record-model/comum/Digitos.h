@@ -24,9 +24,13 @@ constexpr std::size_t kMaximoDigitos64 = 19;
 
 // The value of a non-empty text of at most 19 digits and nothing else; none for any other text.
 constexpr std::optional<std::uint64_t> ValorDosDigitos(std::string_view texto) {
-    if (texto.size() > kMaximoDigitos64 || !SoDigitosEm(texto)) return std::nullopt;
+    if (texto.empty() || texto.size() > kMaximoDigitos64) return std::nullopt;
     std::uint64_t valor = 0;
-    for (char c : texto) valor = valor * 10 + static_cast<unsigned>(c - '0');
+    for (char c : texto) {
+        const unsigned digito = static_cast<unsigned char>(c) - unsigned{'0'};
+        if (digito > 9) return std::nullopt;
+        valor = valor * 10 + digito;
+    }
     return valor;
 }
 

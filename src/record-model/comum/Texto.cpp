@@ -51,19 +51,24 @@ void Reescrever(std::string_view texto, std::string& destino, Escrever escrever)
     escrever(texto, destino);
 }
 
+// Both write in place into storage sized once, not character by character.
 template <class Manter>
 void Filtrar(std::string_view texto, std::string& destino, Manter manter) {
     Reescrever(texto, destino, [&](std::string_view origem, std::string& saida) {
+        saida.resize(origem.size());
+        std::size_t mantidos = 0;
         for (char c : origem) {
-            if (manter(c)) saida += c;
+            if (manter(c)) saida[mantidos++] = c;
         }
+        saida.resize(mantidos);
     });
 }
 
 template <class Trocar>
 void Mapear(std::string_view texto, std::string& destino, Trocar trocar) {
     Reescrever(texto, destino, [&](std::string_view origem, std::string& saida) {
-        for (char c : origem) saida += trocar(c);
+        saida.resize(origem.size());
+        std::transform(origem.begin(), origem.end(), saida.begin(), trocar);
     });
 }
 
@@ -162,7 +167,7 @@ std::string Maiusculas(std::string_view texto) {
 }
 
 void Maiusculas(std::string_view texto, std::string& destino) {
-    Mapear(texto, destino, [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    Mapear(texto, destino, MaiusculaAscii);
 }
 
 std::string Minusculas(std::string_view texto) {

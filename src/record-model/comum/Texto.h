@@ -66,6 +66,8 @@ struct MaiorMenor {
 MaiorMenor MaiorEMenor(const std::vector<std::string>& lista);
 
 constexpr bool IsLetra(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+// The ASCII letters in upper case; other bytes as they are.
+constexpr char MaiusculaAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The date of a "yyyymmdd" text; raises EErroConversao when it is not a real date.
 std::chrono::year_month_day DataDoAAAAMMDD(std::string_view texto);
