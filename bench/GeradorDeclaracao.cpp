@@ -64,32 +64,45 @@ struct Totais {
 std::uint64_t Icms(std::uint64_t base, unsigned aliquota) { return (base * aliquota + 50) / 100; }
 
 // Every fifth invoice is a purchase from a supplier; the others are sales,
-// numbered without gaps.
-void Nota(Escritor& escritor, Totais& totais, std::uint64_t sequencia) {
-    const bool entrada = sequencia % 5 == 0;
-    const std::uint64_t ordem = entrada ? sequencia / 5 : sequencia - sequencia / 5 - 1;
-    const std::uint64_t serie = 1 + ordem / 999999;
-    const std::uint64_t numero = 1 + ordem % 999999;
-    const std::string cfop = entrada ? "1102" : "5102";
-    const std::string cnpj = entrada ? "11222333000181" : kCnpj;
-    const unsigned itens = 1 + static_cast<unsigned>(sequencia % 3);
+// numbered without gaps. Its records 50 and 54 are written in separate
+// passes from the same sequence number.
+struct Nota {
+    explicit Nota(std::uint64_t sequencia) : sequencia(sequencia) {
+        const std::uint64_t ordem = entrada ? sequencia / 5 : sequencia - sequencia / 5 - 1;
+        serie = 1 + ordem / 999999;
+        numero = 1 + ordem % 999999;
+        for (unsigned item = 0; item < itens; ++item) {
+            valores[item] = 1000 + (sequencia * 37 + item * 101) % 90000;
+            total += valores[item];
+        }
+    }
+    std::string Cnpj() const { return entrada ? "11222333000181" : kCnpj; }
+    std::string Cfop() const { return entrada ? "1102" : "5102"; }
+
+    std::uint64_t sequencia;
+    bool entrada = sequencia % 5 == 0;
+    unsigned itens = 1 + static_cast<unsigned>(sequencia % 3);
+    std::uint64_t serie = 0;
+    std::uint64_t numero = 0;
     std::uint64_t total = 0;
     std::array<std::uint64_t, 3> valores{};
-    for (unsigned item = 0; item < itens; ++item) {
-        valores[item] = 1000 + (sequencia * 37 + item * 101) % 90000;
-        total += valores[item];
-    }
-    const std::uint64_t icms = Icms(total, 17);
-    (entrada ? totais.creditos : totais.debitos) += icms;
-    const std::string chave = cnpj + std::string("161234569     ") + "20170515" + "ZQ" + "01" + Texto(Numero(serie, 1), 3) +
-                              Numero(numero, 6);
-    escritor.Linha("50" + chave + cfop + (entrada ? "T" : "P") + Numero(total, 13) + Numero(total, 13) + Numero(icms, 13) +
-                   Numero(0, 13) + Numero(0, 13) + "1700" + "N");
-    for (unsigned item = 0; item < itens; ++item) {
-        escritor.Linha("54" + cnpj + "01" + Texto(Numero(serie, 1), 3) + Numero(numero, 6) + cfop + "000" +
-                       Numero(item + 1, 3) + Texto("P" + Numero(sequencia % 5000, 6), 14) + Numero(1000, 11) +
-                       Numero(valores[item], 12) + Numero(0, 12) + Numero(valores[item], 12) + Numero(0, 12) +
-                       Numero(0, 12) + "1700");
+};
+
+void Registro50(Escritor& escritor, Totais& totais, const Nota& nota) {
+    const std::uint64_t icms = Icms(nota.total, 17);
+    (nota.entrada ? totais.creditos : totais.debitos) += icms;
+    const std::string chave = nota.Cnpj() + std::string("161234569     ") + "20170515" + "ZQ" + "01" +
+                              Texto(Numero(nota.serie, 1), 3) + Numero(nota.numero, 6);
+    escritor.Linha("50" + chave + nota.Cfop() + (nota.entrada ? "T" : "P") + Numero(nota.total, 13) +
+                   Numero(nota.total, 13) + Numero(icms, 13) + Numero(0, 13) + Numero(0, 13) + "1700" + "N");
+}
+
+void Registros54(Escritor& escritor, const Nota& nota) {
+    for (unsigned item = 0; item < nota.itens; ++item) {
+        escritor.Linha("54" + nota.Cnpj() + "01" + Texto(Numero(nota.serie, 1), 3) + Numero(nota.numero, 6) +
+                       nota.Cfop() + "000" + Numero(item + 1, 3) + Texto("P" + Numero(nota.sequencia % 5000, 6), 14) +
+                       Numero(1000, 11) + Numero(nota.valores[item], 12) + Numero(0, 12) +
+                       Numero(nota.valores[item], 12) + Numero(0, 12) + Numero(0, 12) + "1700");
     }
 }
 
@@ -133,6 +146,16 @@ void Frete(Escritor& escritor, Totais& totais, std::uint64_t sequencia) {
                    Numero(icms, 14) + Numero(0, 14) + Numero(0, 14) + "1" + "N");
 }
 
+// A communication service sold to a customer.
+void Comunicacao(Escritor& escritor, Totais& totais, std::uint64_t sequencia) {
+    const std::uint64_t total = 5000 + sequencia % 30000;
+    const std::uint64_t icms = Icms(total, 25);
+    totais.debitos += icms;
+    escritor.Linha("76" + std::string("11222333000181") + Texto("ISENTO", 14) + "22" + "1 " + "  " +
+                   Numero(sequencia % 9999999999 + 1, 10) + "5302" + "1" + "20170520" + "ZQ" + Numero(total, 13) +
+                   Numero(total, 13) + Numero(icms, 12) + Numero(0, 12) + Numero(0, 12) + "25" + "N");
+}
+
 void Produto(Escritor& escritor, std::uint64_t codigo) {
     escritor.Linha("75" + std::string("2017050120170531") + Texto("P" + Numero(codigo, 6), 14) + "22030000" +
                    Texto("PRODUTO DE EXEMPLO " + Numero(codigo, 6), 53) + Texto("UN", 6) + Numero(0, 5) + "1700" +
@@ -159,15 +182,22 @@ ResumoDeclaracao GerarDeclaracao(const std::filesystem::path& arquivo, std::uint
                    Texto("NURVEK", 30) + "ZQ" + "6133334444" + kPeriodo + "01" + kPeriodo + "31" + "331");
     escritor.Linha("11" + Texto("RUA DAS PALMEIRAS", 34) + "00100" + Texto("", 22) + Texto("CENTRO", 15) + "70000000" +
                    Texto("MARIA CONTADORA", 28) + "006133334444");
+    // Records in the order of their types: every record 50 before the first record 54, so that every
+    // invoice stays pending until its items are read.
     Totais totais;
     const std::uint64_t reservado = 40 * (kTamanhoLinha + 2) + 5000 * (kTamanhoLinha + 2);
-    for (std::uint64_t sequencia = 0; escritor.Resumo().bytes + reservado < bytesAlvo; ++sequencia) {
-        Nota(escritor, totais, sequencia);
-        if (sequencia % 4 == 0) CupomFiscal(escritor, totais, sequencia / 4);
-        if (sequencia % 3 == 0) NotaConsumidor(escritor, totais, sequencia / 3);
-        if (sequencia % 10 == 0) Frete(escritor, totais, sequencia / 10);
-    }
+    // Lines per invoice: the record 50, two records 54 on average, a fiscal printer day (four lines) every
+    // fourth, a consumer invoice (two lines) every third, a record 70 and a record 76 every tenth.
+    const double linhasPorNota = 1 + 2 + 1 + 2.0 / 3 + 0.1 + 0.1;
+    const std::uint64_t notas =
+        bytesAlvo > reservado ? static_cast<std::uint64_t>((bytesAlvo - reservado) / ((kTamanhoLinha + 2) * linhasPorNota)) : 0;
+    for (std::uint64_t sequencia = 0; sequencia < notas; ++sequencia) Registro50(escritor, totais, Nota(sequencia));
+    for (std::uint64_t sequencia = 0; sequencia < notas; ++sequencia) Registros54(escritor, Nota(sequencia));
+    for (std::uint64_t sequencia = 0; sequencia < notas; sequencia += 4) CupomFiscal(escritor, totais, sequencia / 4);
+    for (std::uint64_t sequencia = 0; sequencia < notas; sequencia += 3) NotaConsumidor(escritor, totais, sequencia / 3);
+    for (std::uint64_t sequencia = 0; sequencia < notas; sequencia += 10) Frete(escritor, totais, sequencia / 10);
     for (std::uint64_t codigo = 0; codigo < 5000; ++codigo) Produto(escritor, codigo);
+    for (std::uint64_t sequencia = 0; sequencia < notas; sequencia += 10) Comunicacao(escritor, totais, sequencia / 10);
     RegistrosGim(escritor, totais);
 
     // Record 90: the count of each type (record 90 lines included in "99").

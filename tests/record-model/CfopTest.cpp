@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace zq {
 namespace {
 
@@ -55,7 +57,9 @@ INSTANTIATE_TEST_SUITE_P(
                     // A sign is no digit: the code is not a number.
                     CasoCfop{"+5102", 0, 0, 0, "<CFOP inválido (0)>", false, false, false, false},
                     CasoCfop{"-512", 0, 0, 0, "<CFOP inválido (0)>", false, false, false, false},
-                    CasoCfop{"99999999999", 0, 0, 0, "<CFOP inválido (0)>", false, false, false, false}));
+                    CasoCfop{"99999999999", 0, 0, 0, "<CFOP inválido (0)>", false, false, false, false},
+                    // Leading zeros do not count towards the limit of a number.
+                    CasoCfop{"0000000000000000000005102", 5102, 5, 102, "Saída", false, true, false, true}));
 
 TEST(Cfop, CriadoSemCodigoEZero) {
     const TCfop cfop;
@@ -71,6 +75,18 @@ TEST(Cfop, SetCodigoRecalculaTudo) {
     EXPECT_EQ(cfop.PrimeiroDigito(), 2);
     EXPECT_EQ(cfop.Complemento(), 201);
     EXPECT_EQ(cfop.Natureza(), "Entrada");
+}
+
+// One object read line after line, as the record handlers reuse it: each code gives its own texts.
+TEST(Cfop, ReusadoDeLinhaEmLinha) {
+    TCfop cfop;
+    for (const auto& [texto, esperado, natureza] : {std::tuple{"5102", "5102", "Saída"}, {"1102", "1102", "Entrada"},
+                                                    {"1102", "1102", "Entrada"}, {"    ", "0", "<CFOP inválido (0)>"},
+                                                    {"5102", "5102", "Saída"}}) {
+        cfop.SetTexto(texto);
+        EXPECT_EQ(cfop.Texto(), esperado) << texto;
+        EXPECT_EQ(cfop.Natureza(), natureza) << texto;
+    }
 }
 
 }  // namespace

@@ -73,7 +73,14 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoConversao{"limite da moeda", [] { return Resultado(MonetarioDoTexto("922337203685477", 2)); },
                                   Moeda::DeUnidades(92233720368547700)},
                     CasoConversao{"alem da moeda", [] { return Resultado(MonetarioDoTexto("922337203685478", 2)); },
-                                  kFormatoInvalido}));
+                                  kFormatoInvalido},
+                    CasoConversao{"dezesseis digitos no limite",
+                                  [] { return Monetario("0922337203685477", 16); }, Moeda::DeUnidades(92233720368547700)},
+                    CasoConversao{"dezesseis digitos alem da moeda", [] { return Monetario("9999999999999999", 16); },
+                                  kFormatoInvalido},
+                    CasoConversao{"mais de dezenove digitos",
+                                  [] { return Resultado(MonetarioDoTexto("0000000000000000000012345", 2)); },
+                                  Moeda::DeCentavos(12345)}));
 
 INSTANTIATE_TEST_SUITE_P(
     Decimal, Conversao,
@@ -82,7 +89,10 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoConversao{"letras", [] { return Resultado(DecimalDoCampo(Linha("17A0"), 10, 4, 2)); },
                                   kFormatoInvalido},
                     CasoConversao{"negativo", [] { return Resultado(DecimalDoTexto("-170", 2)); }, kValorNegativo},
-                    CasoConversao{"virgula", [] { return Resultado(DecimalDoTexto("17,5", 0)); }, kFormatoInvalido}));
+                    CasoConversao{"virgula", [] { return Resultado(DecimalDoTexto("17,5", 0)); }, kFormatoInvalido},
+                    CasoConversao{"seis casas", [] { return Resultado(DecimalDoTexto("1234567", 6)); }, 1.234567},
+                    CasoConversao{"mais de dezenove digitos",
+                                  [] { return Resultado(DecimalDoTexto("000000000000000000001700", 2)); }, 17.0}));
 
 INSTANTIATE_TEST_SUITE_P(
     Inteiro, Conversao,
@@ -108,7 +118,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoConversao{"maximo de 64 bits", [] { return Resultado(Inteiro64DoTexto("9223372036854775807")); },
                       std::int64_t{9223372036854775807}},
         CasoConversao{"alem de 64 bits", [] { return Resultado(Inteiro64DoTexto("9223372036854775808")); },
-                      kFormatoInvalido}));
+                      kFormatoInvalido},
+        CasoConversao{"mais de dezenove digitos", [] { return Resultado(Inteiro64DoTexto("0000000000000000000042")); },
+                      std::int64_t{42}}));
 
 INSTANTIATE_TEST_SUITE_P(
     Data, Conversao,

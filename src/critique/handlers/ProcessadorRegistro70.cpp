@@ -48,19 +48,18 @@ void ProcessadorRegistro70::ConferirNota(const std::string& linha, std::string_v
     EstadoDeclaracao& declaracao = contexto_.declaracao;
     MensagensCritica& mensagens = contexto_.mensagens;
     const bool leiauteAntigo = declaracao.codigoConvenio == 1;
-    TCfop cfop;
-    cfop.SetTexto(Colunas(linha, 52, leiauteAntigo ? 3 : 4));
+    cfop_.SetTexto(Colunas(linha, 52, leiauteAntigo ? 3 : 4));
     const ValoresNota valores{leiauteAntigo ? MonetarioDoCampo(linha, 55, 14, 2) : MonetarioDoCampo(linha, 56, 13, 2),
                               MonetarioDoCampo(linha, 69, 14, 2), MonetarioDoCampo(linha, 97, 14, 2),
                               MonetarioDoCampo(linha, 111, 14, 2)};
     const Moeda icms = MonetarioDoCampo(linha, 83, 14, 2);
     const bool freteFob = Colunas(linha, 125, 1) == "2";
 
-    if (cfop.IsSaida()) objetos_.vlrRegistros.reg70.Adicionar(valores.total);
-    if (cfop.IsEntrada()) {
+    if (cfop_.IsSaida()) objetos_.vlrRegistros.reg70.Adicionar(valores.total);
+    if (cfop_.IsEntrada()) {
         declaracao.creditosEntradas70 += icms;
         objetos_.complementos.simplesNacional->AcumularEntrada(valores.total);
-        if (freteFob) objetos_.complementos.epp->AcumularAquisicao(cfop.Codigo(), valores.total);
+        if (freteFob) objetos_.complementos.epp->AcumularAquisicao(cfop_.Codigo(), valores.total);
     }
 
     const Moeda soma = valores.Soma();
@@ -77,18 +76,18 @@ void ProcessadorRegistro70::ConferirNota(const std::string& linha, std::string_v
                     "REJEIÇÃO (Reg 70): ValorContabil(VC) <> BaseCalculo(BC) + Isentas(I) + Outras(O) e o percentual "
                     "encontrado de " + PercentualDaDivergencia(divergencia) +
                     "% ao resolver a expressão |{[(BC + I + O) - VC]/VC * 100}| é superior a 100% em uma operação com "
-                    "o CFOP " + cfop.Texto() + ". Valores encontrados: " + ValoresEncontrados(valores, numero, data));
+                    "o CFOP " + cfop_.Texto() + ". Valores encontrados: " + ValoresEncontrados(valores, numero, data));
             } else {
                 mensagens.ListaAdvertencias.push_back(
                     "ADVERTÊNCIA (Reg 70): ValorContabil <> BaseCalculo + Isentas + Outras para o CFOP " +
-                    cfop.Texto() + ". Valores encontrados: " + ValoresEncontrados(valores, numero, data));
+                    cfop_.Texto() + ". Valores encontrados: " + ValoresEncontrados(valores, numero, data));
             }
         }
     }
 
-    if (cfop.IsSaida()) {
+    if (cfop_.IsSaida()) {
         declaracao.debitosSaidas70 += icms;
-        objetos_.complementos.epp->AcumularSaida(cfop.Codigo(), valores.total);
+        objetos_.complementos.epp->AcumularSaida(cfop_.Codigo(), valores.total);
     }
 }
 

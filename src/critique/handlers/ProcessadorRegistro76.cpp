@@ -42,21 +42,20 @@ void ProcessadorRegistro76::ConferirNota(const std::string& linha, char situacao
     const std::string_view cnpj = Colunas(linha, 3, 14);
     const std::string_view inscricao = Colunas(linha, 17, 14);
     const std::string_view numero = Colunas(linha, 37, 10);
-    TCfop cfop;
-    cfop.SetTexto(Colunas(linha, 47, 4));
+    cfop_.SetTexto(Colunas(linha, 47, 4));
     const std::string_view data = Colunas(linha, 52, 8);
     const std::string_view uf = Colunas(linha, 60, 2);
     const ValoresNota valores{MonetarioDoCampo(linha, 62, 13, 2), MonetarioDoCampo(linha, 75, 13, 2),
                               MonetarioDoCampo(linha, 100, 12, 2), MonetarioDoCampo(linha, 112, 12, 2)};
     const Moeda icms = MonetarioDoCampo(linha, 88, 12, 2);
 
-    if (cfop.IsSaida()) objetos_.vlrRegistros.reg76.Adicionar(valores.total);
-    if (Abs(valores.total - valores.Soma()) > kToleranciaValores && !CfopSemConferenciaDeValores(cfop.Texto())) {
+    if (cfop_.IsSaida()) objetos_.vlrRegistros.reg76.Adicionar(valores.total);
+    if (Abs(valores.total - valores.Soma()) > kToleranciaValores && !CfopSemConferenciaDeValores(cfop_.Texto())) {
         mensagens.ListaAdvertencias.push_back(MensagemDiferencaValores("ADVERTÊNCIA", 76, "<>", valores, numero, data));
     }
 
     bool creditoTransferencia = true;
-    if (CfopForaDaListaC(cfop.Texto()) && Aparar(inscricao) == "ISENTO") creditoTransferencia = false;
+    if (CfopForaDaListaC(cfop_.Texto()) && Aparar(inscricao) == "ISENTO") creditoTransferencia = false;
     if (cnpj.size() == 14 && ValidarCpf(cnpj.substr(3))) {
         creditoTransferencia = false;
     } else if (uf != "EX" && !ValidarCnpj(cnpj)) {
@@ -69,12 +68,12 @@ void ProcessadorRegistro76::ConferirNota(const std::string& linha, char situacao
         creditoTransferencia = false;
     }
 
-    if ((cfop.IsEntrada() && CfopForaDaListaC(cfop.Texto()) && situacao == 'N') || situacao == 'E') {
+    if ((cfop_.IsEntrada() && CfopForaDaListaC(cfop_.Texto()) && situacao == 'N') || situacao == 'E') {
         declaracao.creditosEntradas50e76 += icms;
     }
-    if (cfop.IsSaida() && !CfopTransferenciaEnviada(cfop.Codigo())) declaracao.debitosSaidas50e76 += icms;
+    if (cfop_.IsSaida() && !CfopTransferenciaEnviada(cfop_.Codigo())) declaracao.debitosSaidas50e76 += icms;
     if (!creditoTransferencia &&
-        (CfopTransferenciaRecebida(cfop.Codigo()) || CfopTransferenciaEnviada(cfop.Codigo()))) {
+        (CfopTransferenciaRecebida(cfop_.Codigo()) || CfopTransferenciaEnviada(cfop_.Codigo()))) {
         mensagens.ListaAdvertencias.push_back(std::string("ADVERTÊNCIA (Reg.76): Emitente/Destinatário informado pelo "
                                                           "CNPJ/CPF:")
                                                   .append(cnpj)

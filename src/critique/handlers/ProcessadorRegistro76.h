@@ -4,6 +4,7 @@
 
 #include "critique/ProcessadorRegistro.h"
 #include "critique/declaracao/ObjetosDeclaracao.h"
+#include "record-model/campos/Cfop.h"
 
 namespace zq {
 
@@ -20,6 +21,8 @@ private:
 
     ContextoCritica& contexto_;
     ObjetosDeclaracao& objetos_;
+    // Reused from line to line: its texts are made again only when the code changes.
+    TCfop cfop_;
 };
 
 }  // namespace zq

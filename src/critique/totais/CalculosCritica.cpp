@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "record-model/comum/Digitos.h"
 #include "record-model/comum/Formatador.h"
 
 namespace zq {
@@ -39,6 +40,14 @@ std::string PercentualDaDivergencia(std::int64_t divergencia) {
 std::string TextoAliquota(std::int64_t aliquota) { return FormatarValor(Moeda::DeCentavos(aliquota), "##0.00") + "%"; }
 
 std::string DataDMA(const std::chrono::year_month_day& data) {
+    const int ano = static_cast<int>(data.year());
+    if (data.ok() && ano >= 0 && ano <= 9999) {
+        char texto[10] = {'0', '0', '/', '0', '0', '/', '0', '0', '0', '0'};
+        EscreverDigitos(texto + 2, static_cast<unsigned>(data.day()), 2);
+        EscreverDigitos(texto + 5, static_cast<unsigned>(data.month()), 2);
+        EscreverDigitos(texto + 10, static_cast<std::uint64_t>(ano), 4);
+        return std::string(texto, sizeof texto);
+    }
     char texto[16];
     std::snprintf(texto, sizeof texto, "%02u/%02u/%04d", static_cast<unsigned>(data.day()),
                   static_cast<unsigned>(data.month()), static_cast<int>(data.year()));

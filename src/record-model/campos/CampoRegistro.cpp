@@ -20,8 +20,6 @@ void TCampoRegistro::SetColunas(int posicao, int tamanho) {
     tamanho_ = tamanho;
 }
 
-std::string_view TCampoRegistro::ColunasDe(std::string_view linha) const { return Colunas(linha, posicao_, tamanho_); }
-
 void TCampoRegistro::MarcarAlterado() {
     if (registro_ != nullptr) registro_->SetAlterado(true);
 }

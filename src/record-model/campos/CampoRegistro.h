@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "record-model/campos/Conversoes.h"
+
 namespace zq {
 
 class TRegSintegra;
@@ -35,7 +37,7 @@ protected:
     // `registro` may be null for a field that stands alone.
     TCampoRegistro(TRegSintegra* registro, int posicao, int tamanho);
 
-    std::string_view ColunasDe(std::string_view linha) const;
+    std::string_view ColunasDe(std::string_view linha) const { return Colunas(linha, posicao_, tamanho_); }
     void MarcarAlterado();
     TRegSintegra* Registro() const { return registro_; }
 

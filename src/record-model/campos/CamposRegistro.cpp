@@ -1,5 +1,7 @@
 #include "record-model/campos/CamposRegistro.h"
 
+#include <algorithm>
+
 #include "record-model/comum/Texto.h"
 
 namespace zq {
@@ -12,7 +14,7 @@ void Digitos(std::string_view texto, std::string& destino) { SoDigitos(texto, de
 
 void LetrasEDigitos(std::string_view texto, std::string& destino) {
     SoAlfanumericos(texto, destino);
-    Maiusculas(destino, destino);
+    std::transform(destino.begin(), destino.end(), destino.begin(), MaiusculaAscii);
 }
 
 void Inscricao(std::string_view texto, std::string& destino) {

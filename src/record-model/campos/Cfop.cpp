@@ -1,7 +1,7 @@
 #include "record-model/campos/Cfop.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cstdint>
 
 #include "record-model/comum/Formatador.h"
 #include "record-model/comum/Texto.h"
@@ -11,10 +11,11 @@ namespace {
 
 // A whole text of decimal digits within `int32_t`; 0 for any other text, a sign included.
 std::int32_t InteiroOuZero(std::string_view texto) {
-    if (texto.empty() || !std::all_of(texto.begin(), texto.end(), IsDigito)) return 0;
-    std::int32_t valor = 0;
-    const auto lido = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-    return lido.ec == std::errc() ? valor : 0;
+    if (texto.empty()) return 0;
+    const std::string_view semZerosAEsquerda = texto.substr(std::min(texto.find_first_not_of('0'), texto.size()));
+    if (semZerosAEsquerda.empty()) return 0;
+    const auto valor = ValorDosDigitos(semZerosAEsquerda);
+    return valor && *valor <= static_cast<std::uint64_t>(INT32_MAX) ? static_cast<std::int32_t>(*valor) : 0;
 }
 
 }  // namespace
@@ -35,9 +36,14 @@ std::string NaturezaCfop(std::string_view texto) {
 
 TCfop::TCfop() : TCfop(0) {}
 
-TCfop::TCfop(std::int32_t codigo) { SetCodigo(codigo); }
+TCfop::TCfop(std::int32_t codigo) { Calcular(codigo); }
 
+// A record reads the same few codes over and over: the texts are made again only when the code changes.
 void TCfop::SetCodigo(std::int32_t codigo) {
+    if (codigo != codigo_) Calcular(codigo);
+}
+
+void TCfop::Calcular(std::int32_t codigo) {
     codigo_ = codigo;
     texto_ = std::to_string(codigo);
     primeiroDigito_ = IsDigito(texto_.front()) ? texto_.front() - '0' : 0;
@@ -45,6 +51,13 @@ void TCfop::SetCodigo(std::int32_t codigo) {
     natureza_ = NaturezaCfop(texto_);
 }
 
-void TCfop::SetTexto(std::string_view texto) { SetCodigo(InteiroOuZero(AparaEspacos(texto))); }
+void TCfop::SetTexto(std::string_view texto) {
+    const auto inicio = texto.find_first_not_of(' ');
+    if (inicio == std::string_view::npos) {
+        SetCodigo(0);
+        return;
+    }
+    SetCodigo(InteiroOuZero(texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1)));
+}
 
 }  // namespace zq

@@ -34,6 +34,8 @@ public:
     bool IsInterna() const { return primeiroDigito_ == 1 || primeiroDigito_ == 5; }
 
 private:
+    void Calcular(std::int32_t codigo);
+
     std::int32_t codigo_ = 0;
     int primeiroDigito_ = 0;
     int complemento_ = 0;

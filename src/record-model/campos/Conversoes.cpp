@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 
+#include "record-model/comum/Digitos.h"
 #include "record-model/comum/Formatador.h"
 #include "record-model/comum/Texto.h"
 
@@ -18,7 +19,9 @@ namespace {
 
 [[noreturn]] void ValorNegativo() { throw EValorNegativo("Valor Negativo"); }
 
-bool SoDigitosDe(std::string_view texto) { return std::all_of(texto.begin(), texto.end(), IsDigito); }
+bool SoDigitosDe(std::string_view texto) {
+    return std::all_of(texto.begin(), texto.end(), [](char c) { return IsDigito(c); });
+}
 
 // A signed number as written: an optional sign, digits and, where decimals are accepted, a decimal comma
 // (the system's number format) followed by more digits.
@@ -64,11 +67,18 @@ void ConferirDigitos(std::string_view texto, std::size_t digitosEsperados) {
     if (static_cast<std::size_t>(ContarDigitos(texto)) != digitosEsperados) FormatoInvalido();
 }
 
+// Every reading first tries the text a good line has: exactly the expected digits and nothing else. Any
+// other text takes the general reading, which accepts a sign and a decimal comma and tells the errors apart.
 template <class Inteiro>
 Inteiro LerInteiro(std::string_view texto, std::size_t digitosEsperados) {
+    const auto maximo = static_cast<std::uint64_t>(std::numeric_limits<Inteiro>::max());
+    if (texto.size() == digitosEsperados) {
+        if (const auto digitos = ValorDosDigitos(texto); digitos && *digitos <= maximo) {
+            return static_cast<Inteiro>(*digitos);
+        }
+    }
     const auto numero = Decompor(texto, false);
     if (!numero) FormatoInvalido();
-    const auto maximo = static_cast<std::uint64_t>(std::numeric_limits<Inteiro>::max());
     const auto magnitude = Magnitude(numero->inteira);
     if (!magnitude || *magnitude > maximo + (numero->negativo ? 1 : 0)) FormatoInvalido();
     if (numero->negativo && *magnitude != 0) ValorNegativo();
@@ -76,11 +86,8 @@ Inteiro LerInteiro(std::string_view texto, std::size_t digitosEsperados) {
     return static_cast<Inteiro>(*magnitude);
 }
 
-std::uint64_t PotenciaDeDez(int expoente) {
-    std::uint64_t potencia = 1;
-    for (int i = 0; i < expoente; ++i) potencia *= 10;
-    return potencia;
-}
+// A currency value is a count of 1/10^4 units.
+constexpr int kCasasMoeda = 4;
 
 // valor / 10^expoente, to the nearest integer, ties to even.
 std::uint64_t DividirArredondando(std::uint64_t valor, int expoente) {
@@ -95,12 +102,11 @@ std::uint64_t DividirArredondando(std::uint64_t valor, int expoente) {
 
 // The magnitude of the number as a currency value, in units of 1/10000; none when it does not fit one.
 std::optional<std::uint64_t> UnidadesMonetarias(const NumeroEscrito& numero) {
-    constexpr int kCasas = 4;
-    const std::string_view casas = numero.fracao.substr(0, kCasas);
+    const std::string_view casas = numero.fracao.substr(0, kCasasMoeda);
     const std::string_view alem = numero.fracao.substr(casas.size());
     auto unidades = Magnitude(numero.inteira);
     if (!unidades) return std::nullopt;
-    for (int i = 0; i < kCasas; ++i) {
+    for (int i = 0; i < kCasasMoeda; ++i) {
         const unsigned digito = i < static_cast<int>(casas.size()) ? unsigned(casas[i] - '0') : 0u;
         if (__builtin_mul_overflow(*unidades, 10u, &*unidades) ||
             __builtin_add_overflow(*unidades, digito, &*unidades)) {
@@ -117,7 +123,16 @@ std::optional<std::uint64_t> UnidadesMonetarias(const NumeroEscrito& numero) {
     return unidades;
 }
 
+// The largest digits value whose currency units (× 10^4) fit a Moeda.
+constexpr std::uint64_t kMaiorValorDigitosMoeda =
+    static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) / PotenciaDeDez(kCasasMoeda);
+
 Moeda LerMonetario(std::string_view texto, int decimais, std::size_t digitosEsperados) {
+    if (texto.size() == digitosEsperados && decimais >= 0 && decimais <= kCasasMoeda) {
+        if (const auto digitos = ValorDosDigitos(texto); digitos && *digitos <= kMaiorValorDigitosMoeda) {
+            return Moeda::DeUnidades(static_cast<std::int64_t>(*digitos * PotenciaDeDez(kCasasMoeda - decimais)));
+        }
+    }
     const auto numero = Decompor(texto, true);
     if (!numero) FormatoInvalido();
     const auto unidades = UnidadesMonetarias(*numero);
@@ -128,7 +143,23 @@ Moeda LerMonetario(std::string_view texto, int decimais, std::size_t digitosEspe
     return Moeda::DeUnidades(static_cast<std::int64_t>(valor));
 }
 
+// Integers up to 2^53 and powers of ten up to 10^22 are exact doubles, so their quotient is the one the
+// general reading computes.
+constexpr std::uint64_t kMaiorInteiroExato = std::uint64_t{1} << 53;
+constexpr int kMaiorPotenciaExata = 22;
+
+double PotenciaDeDezExata(int expoente) {
+    double potencia = 1;
+    for (int i = 0; i < expoente; ++i) potencia *= 10;
+    return potencia;
+}
+
 double LerDecimal(std::string_view texto, int decimais, std::size_t digitosEsperados) {
+    if (texto.size() == digitosEsperados && decimais >= 0 && decimais <= kMaiorPotenciaExata) {
+        if (const auto digitos = ValorDosDigitos(texto); digitos && *digitos <= kMaiorInteiroExato) {
+            return static_cast<double>(*digitos) / PotenciaDeDezExata(decimais);
+        }
+    }
     const auto numero = Decompor(texto, true);
     if (!numero) FormatoInvalido();
     if (numero->negativo && !numero->Zero()) ValorNegativo();
@@ -150,12 +181,6 @@ std::chrono::year_month_day LerData(std::string_view aaaammdd, std::string_view 
 std::size_t Tamanho(int tamanho) { return tamanho > 0 ? static_cast<std::size_t>(tamanho) : 0; }
 
 }  // namespace
-
-std::string_view Colunas(std::string_view linha, int posicao, int tamanho) {
-    const std::size_t inicio = posicao > 1 ? static_cast<std::size_t>(posicao - 1) : 0;
-    if (inicio >= linha.size()) return {};
-    return linha.substr(inicio, Tamanho(tamanho));
-}
 
 std::chrono::year_month_day DataDoCampo(std::string_view linha, int posicao) {
     const std::string_view colunas = Colunas(linha, posicao, 8);
@@ -214,10 +239,9 @@ std::string DecimalParaCampo(int tamanho, int decimais, double valor) {
 
 std::string MonetarioParaCampo(int tamanho, int decimais, Moeda valor) {
     const std::int64_t unidades = valor.Unidades();
-    constexpr int kCasas = 4;
-    const std::int64_t inteiro = decimais <= kCasas
-                                     ? unidades / static_cast<std::int64_t>(PotenciaDeDez(kCasas - decimais))
-                                     : unidades * static_cast<std::int64_t>(PotenciaDeDez(decimais - kCasas));
+    const std::int64_t inteiro = decimais <= kCasasMoeda
+                                     ? unidades / static_cast<std::int64_t>(PotenciaDeDez(kCasasMoeda - decimais))
+                                     : unidades * static_cast<std::int64_t>(PotenciaDeDez(decimais - kCasasMoeda));
     return PreencherZeros(std::to_string(inteiro), tamanho);
 }
 

@@ -27,7 +27,12 @@ public:
     using Excecao::Excecao;
 };
 
-std::string_view Colunas(std::string_view linha, int posicao, int tamanho);
+// Inline: every field of every line is taken through it.
+inline std::string_view Colunas(std::string_view linha, int posicao, int tamanho) {
+    const std::size_t inicio = posicao > 1 ? static_cast<std::size_t>(posicao - 1) : 0;
+    if (inicio >= linha.size()) return {};
+    return linha.substr(inicio, tamanho > 0 ? static_cast<std::size_t>(tamanho) : 0);
+}
 
 // Year, month, day ("yyyymmdd") from the eight columns at `posicao`.
 std::chrono::year_month_day DataDoCampo(std::string_view linha, int posicao);

@@ -13,8 +13,9 @@ namespace {
 
 thread_local std::string mensagemDigito;
 
-bool Falha(std::string mensagem) {
-    mensagemDigito = std::move(mensagem);
+// The message is copied into the storage the last one used: a check that fails on every line allocates once.
+bool Falha(std::string_view mensagem) {
+    mensagemDigito.assign(mensagem);
     return false;
 }
 
@@ -25,31 +26,32 @@ bool Sucesso() {
 
 int ValorDigito(char c) { return IsDigito(c) ? c - '0' : 0; }
 
-// Modulo-11 digit of the CNPJ and CPF: weights 2, 3, ... from the right, back to 2 after `pesoMaximo`.
-char DigitoModulo11(std::string_view digitos, int pesoMaximo) {
-    int soma = 0;
-    int peso = 2;
-    for (auto c = digitos.rbegin(); c != digitos.rend(); ++c) {
-        soma += ValorDigito(*c) * peso;
-        peso = peso == pesoMaximo ? 2 : peso + 1;
-    }
+// Modulo-11 digit of the CNPJ and CPF from the weighted sum of its digits.
+char DigitoModulo11(int soma) {
     const int resto = soma * 10 % 11;
     return static_cast<char>('0' + (resto == 10 ? 0 : resto));
-}
-
-// The two check digits of `base`, the second one computed over `base` followed by the first.
-std::string DigitosControle(std::string_view base, int pesoMaximo) {
-    std::string comPrimeiro(base);
-    comPrimeiro += DigitoModulo11(base, pesoMaximo);
-    return {comPrimeiro.back(), DigitoModulo11(comPrimeiro, pesoMaximo)};
 }
 
 constexpr int kPesoMaximoCnpj = 9;
 constexpr int kPesoMaximoCpf = 11;
 
+// The two check digits after `tamanhoBase` digits. Weights 2, 3, ... from the right, back to 2 after
+// `pesoMaximo`; the second digit is computed over the base followed by the first, so each base digit weighs
+// one step more in its sum. Both sums are taken in one pass.
 bool ControleConfere(std::string_view texto, std::size_t tamanhoBase, int pesoMaximo) {
-    return texto.size() >= tamanhoBase + 2 &&
-           DigitosControle(texto.substr(0, tamanhoBase), pesoMaximo) == texto.substr(tamanhoBase, 2);
+    if (texto.size() < tamanhoBase + 2) return false;
+    int somaPrimeiro = 0;
+    int somaSegundo = 0;
+    int peso = 2;
+    for (std::size_t i = tamanhoBase; i-- > 0;) {
+        const int proximoPeso = peso == pesoMaximo ? 2 : peso + 1;
+        somaPrimeiro += ValorDigito(texto[i]) * peso;
+        somaSegundo += ValorDigito(texto[i]) * proximoPeso;
+        peso = proximoPeso;
+    }
+    const char primeiro = DigitoModulo11(somaPrimeiro);
+    const char segundo = DigitoModulo11(somaSegundo + 2 * (primeiro - '0'));
+    return texto[tamanhoBase] == primeiro && texto[tamanhoBase + 1] == segundo;
 }
 
 bool SoZeros(std::string_view digitos) {
@@ -110,25 +112,41 @@ bool DigitoCrcConfere(const std::string& crc) {
     return false;
 }
 
+// The digits of the text, right-aligned in `digitos` (what does not fit is dropped from the left); returns how
+// many the text holds.
+template <std::size_t N>
+std::size_t DigitosAlinhados(std::string_view texto, std::array<char, N>& digitos) {
+    std::size_t quantidade = 0;
+    for (auto c = texto.rbegin(); c != texto.rend(); ++c) {
+        if (!IsDigito(*c)) continue;
+        if (quantidade < N) digitos[N - 1 - quantidade] = *c;
+        ++quantidade;
+    }
+    return quantidade;
+}
+
 }  // namespace
 
 bool ValidarCnpj(std::string_view cnpj) {
-    std::string digitos = SoDigitos(cnpj);
-    if (digitos.empty()) return Falha("CNPJ não fornecido (valor vazio)");
-    if (digitos.size() != 14 && digitos.size() != 15) {
-        return Falha("Tamanho incorreto de CNPJ (diferente de 14 ou 15)");
-    }
-    if (SoZeros(digitos)) return Falha("CNPJ contém apenas zeros");
-    if (digitos.size() == 14) digitos.insert(0, 1, '0');
-    return ControleConfere(digitos, 13, kPesoMaximoCnpj) ? Sucesso() : Falha("Controle do CNPJ incorreto");
+    // A CNPJ of 14 digits is checked as 15, with a zero before it.
+    std::array<char, 15> digitos;
+    digitos.fill('0');
+    const std::size_t quantidade = DigitosAlinhados(cnpj, digitos);
+    if (quantidade == 0) return Falha("CNPJ não fornecido (valor vazio)");
+    if (quantidade != 14 && quantidade != 15) return Falha("Tamanho incorreto de CNPJ (diferente de 14 ou 15)");
+    const std::string_view texto(digitos.data(), digitos.size());
+    if (SoZeros(texto)) return Falha("CNPJ contém apenas zeros");
+    return ControleConfere(texto, 13, kPesoMaximoCnpj) ? Sucesso() : Falha("Controle do CNPJ incorreto");
 }
 
 bool ValidarCpf(std::string_view cpf) {
-    const std::string digitos = SoDigitos(cpf);
-    if (digitos.empty()) return Falha("CPF não fornecido (valor vazio)");
-    if (digitos.size() != 11) return Falha("Tamanho incorreto de CPF (diferente de 11)");
-    if (SoZeros(digitos)) return Falha("CPF contém apenas zeros");
-    return ControleConfere(digitos, 9, kPesoMaximoCpf) ? Sucesso() : Falha("Controle do CPF incorreto");
+    std::array<char, 11> digitos;
+    const std::size_t quantidade = DigitosAlinhados(cpf, digitos);
+    if (quantidade == 0) return Falha("CPF não fornecido (valor vazio)");
+    if (quantidade != 11) return Falha("Tamanho incorreto de CPF (diferente de 11)");
+    const std::string_view texto(digitos.data(), digitos.size());
+    if (SoZeros(texto)) return Falha("CPF contém apenas zeros");
+    return ControleConfere(texto, 9, kPesoMaximoCpf) ? Sucesso() : Falha("Controle do CPF incorreto");
 }
 
 bool ValidarCrc(std::string_view crc) {

@@ -51,19 +51,24 @@ void Reescrever(std::string_view texto, std::string& destino, Escrever escrever)
     escrever(texto, destino);
 }
 
+// Both write in place into storage sized once, not character by character.
 template <class Manter>
 void Filtrar(std::string_view texto, std::string& destino, Manter manter) {
     Reescrever(texto, destino, [&](std::string_view origem, std::string& saida) {
+        saida.resize(origem.size());
+        std::size_t mantidos = 0;
         for (char c : origem) {
-            if (manter(c)) saida += c;
+            if (manter(c)) saida[mantidos++] = c;
         }
+        saida.resize(mantidos);
     });
 }
 
 template <class Trocar>
 void Mapear(std::string_view texto, std::string& destino, Trocar trocar) {
     Reescrever(texto, destino, [&](std::string_view origem, std::string& saida) {
-        for (char c : origem) saida += trocar(c);
+        saida.resize(origem.size());
+        std::transform(origem.begin(), origem.end(), saida.begin(), trocar);
     });
 }
 
@@ -104,7 +109,9 @@ std::string SoDigitos(std::string_view texto) {
     return Novo(texto, [](auto t, auto& d) { SoDigitos(t, d); });
 }
 
-void SoDigitos(std::string_view texto, std::string& destino) { Filtrar(texto, destino, IsDigito); }
+void SoDigitos(std::string_view texto, std::string& destino) {
+    Filtrar(texto, destino, [](char c) { return IsDigito(c); });
+}
 
 std::string SoAlfanumericos(std::string_view texto) {
     return Novo(texto, [](auto t, auto& d) { SoAlfanumericos(t, d); });
@@ -115,7 +122,7 @@ void SoAlfanumericos(std::string_view texto, std::string& destino) {
 }
 
 int ContarDigitos(std::string_view texto) {
-    return static_cast<int>(std::count_if(texto.begin(), texto.end(), IsDigito));
+    return static_cast<int>(std::count_if(texto.begin(), texto.end(), [](char c) { return IsDigito(c); }));
 }
 
 std::string RemoverAcentos(std::string_view texto) {
@@ -160,7 +167,7 @@ std::string Maiusculas(std::string_view texto) {
 }
 
 void Maiusculas(std::string_view texto, std::string& destino) {
-    Mapear(texto, destino, [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    Mapear(texto, destino, MaiusculaAscii);
 }
 
 std::string Minusculas(std::string_view texto) {
@@ -209,26 +216,11 @@ MaiorMenor MaiorEMenor(const std::vector<std::string>& lista) {
     return resultado;
 }
 
-bool IsLetra(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-bool IsDigito(char c) { return c >= '0' && c <= '9'; }
-
 std::chrono::year_month_day DataDoAAAAMMDD(std::string_view texto) {
-    const auto numero = [](std::string_view parte) {
-        return !parte.empty() && std::all_of(parte.begin(), parte.end(), IsDigito);
-    };
-    const auto valor = [](std::string_view parte) {
-        int n = 0;
-        for (char c : parte) n = n * 10 + (c - '0');
-        return n;
-    };
-    const std::string_view ano = texto.substr(0, 4);
-    const std::string_view mes = texto.substr(std::min<std::size_t>(4, texto.size()), 2);
-    const std::string_view dia = texto.substr(std::min<std::size_t>(6, texto.size()), 2);
-    if (texto.size() == 8 && numero(ano) && numero(mes) && numero(dia)) {
-        const std::chrono::year_month_day data{std::chrono::year{valor(ano)},
-                                               std::chrono::month{static_cast<unsigned>(valor(mes))},
-                                               std::chrono::day{static_cast<unsigned>(valor(dia))}};
+    if (const auto numero = texto.size() == 8 ? ValorDosDigitos(texto) : std::nullopt) {
+        const std::chrono::year_month_day data{std::chrono::year{static_cast<int>(*numero / 10000)},
+                                               std::chrono::month{static_cast<unsigned>(*numero / 100 % 100)},
+                                               std::chrono::day{static_cast<unsigned>(*numero % 100)}};
         if (data.ok() && data.year() >= std::chrono::year{1}) return data;
     }
     throw EErroConversao(Formatar("'%s' não é uma data válida", {texto}));

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "record-model/comum/Digitos.h"
 #include "record-model/comum/Moeda.h"
 
 namespace zq {
@@ -64,8 +65,9 @@ struct MaiorMenor {
 // The longest and the shortest text of the list (the first one wins a tie); both indexes -1 when empty.
 MaiorMenor MaiorEMenor(const std::vector<std::string>& lista);
 
-bool IsLetra(char c);
-bool IsDigito(char c);
+constexpr bool IsLetra(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+// The ASCII letters in upper case; other bytes as they are.
+constexpr char MaiusculaAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The date of a "yyyymmdd" text; raises EErroConversao when it is not a real date.
 std::chrono::year_month_day DataDoAAAAMMDD(std::string_view texto);

@@ -13,11 +13,40 @@ constexpr std::array<std::string_view, N> Ordenada(std::array<std::string_view, 
 }
 
 template <std::size_t N>
-bool Contem(const std::array<std::string_view, N>& lista, std::string_view cfop) {
-    return std::binary_search(lista.begin(), lista.end(), cfop);
+bool Contem(const std::array<std::string_view, N>& lista, std::string_view texto) {
+    return std::binary_search(lista.begin(), lista.end(), texto);
 }
 
-constexpr auto kListaA = Ordenada(std::to_array<std::string_view>({
+// A CFOP text of one to four digits as a number that keeps its length, so that "143" and "0143" stay apart;
+// -1 for any other text. Looking a number up is cheaper than comparing texts on every line.
+constexpr int ChaveCfop(std::string_view cfop) {
+    if (cfop.empty() || cfop.size() > 4) return -1;
+    int valor = 0;
+    for (char c : cfop) {
+        if (c < '0' || c > '9') return -1;
+        valor = valor * 10 + (c - '0');
+    }
+    return static_cast<int>(cfop.size()) * 10000 + valor;
+}
+
+template <std::size_t N>
+constexpr std::array<int, N> Chaves(const std::array<std::string_view, N>& lista) {
+    std::array<int, N> chaves{};
+    for (std::size_t i = 0; i < N; ++i) {
+        chaves[i] = ChaveCfop(lista[i]);
+        if (chaves[i] < 0) throw "a CFOP list holds a text that is not a CFOP";  // stops the compilation
+    }
+    std::sort(chaves.begin(), chaves.end());
+    return chaves;
+}
+
+template <std::size_t N>
+bool Contem(const std::array<int, N>& chaves, std::string_view cfop) {
+    const int chave = ChaveCfop(cfop);
+    return chave >= 0 && std::binary_search(chaves.begin(), chaves.end(), chave);
+}
+
+constexpr auto kListaA = Chaves(std::to_array<std::string_view>({
     "1201", "2201", "3201", "1208", "2208", "1209", "2209", "1400", "2400", "3400", "1401", "2401", "1403", "2403",
     "1406", "2406", "1407", "2407", "1408", "2408", "1409", "2409", "1410", "2410", "1411", "2411", "1414", "2414",
     "1415", "2415", "1600", "2600", "1601", "2601", "1602", "2602", "1603", "2603", "1604", "2604", "1605", "2605",
@@ -31,7 +60,7 @@ constexpr auto kListaA = Ordenada(std::to_array<std::string_view>({
     "6663", "5664", "6664", "5665", "6665", "5666", "6666",
 }));
 
-constexpr auto kListaB = Ordenada(std::to_array<std::string_view>({
+constexpr auto kListaB = Chaves(std::to_array<std::string_view>({
     "1904", "2904", "5414", "5415", "5451", "5501", "5502", "5554", "5901", "5904", "5905", "5908", "5910", "5911",
     "5912", "5913", "5914", "5915", "5917", "5920", "5923", "5924", "6414", "6415", "6501", "6502", "6554", "6901",
     "6904", "6905", "6908", "6910", "6911", "6912", "6913", "6914", "6915", "6916", "6917", "6920", "6923", "6924",
@@ -40,7 +69,7 @@ constexpr auto kListaB = Ordenada(std::to_array<std::string_view>({
     "579",  "679",
 }));
 
-constexpr auto kListaC = Ordenada(std::to_array<std::string_view>({
+constexpr auto kListaC = Chaves(std::to_array<std::string_view>({
     "143",  "144",  "243",  "244",  "152",  "153",  "154",  "155",  "252",  "253",  "254",  "255",  "172",  "272",
     "173",  "273",  "174",  "274",  "191",  "192",  "291",  "292",  "391",  "197",  "198",  "297",  "298",  "397",
     "1128", "1253", "1254", "1255", "1256", "1257", "1302", "1303", "1304", "1305", "1306", "1403", "1406", "1407",
@@ -54,7 +83,7 @@ constexpr auto kListaC = Ordenada(std::to_array<std::string_view>({
 }));
 
 // Entries taxed at the higher rate whatever their origin (lists R1 and R2).
-constexpr auto kCfopsAliquotaMaior = Ordenada(std::to_array<std::string_view>({
+constexpr auto kCfopsAliquotaMaior = Chaves(std::to_array<std::string_view>({
     "2201", "2202", "2203", "2204", "2208", "2209", "2410", "2411", "2414", "2415", "2553", "2554", "2660",
     "2661", "2662", "2664", "2902", "2904", "2906", "2907", "2909", "2913", "2914", "2916", "2918", "2919",
     "2921", "2925", "2949", "2251", "2252", "2253", "2254", "2255", "2256", "2257",
