@@ -4,7 +4,8 @@
 #
 #   scripts/fuzz.sh [seconds per target] [target...]
 #
-# Targets: critica_fuzz registros_fuzz transmissao_fuzz midia_fuzz pacote_referencia_fuzz (all by default).
+# Targets: critica_fuzz registros_fuzz relatorio_fuzz transmissao_fuzz midia_fuzz pacote_referencia_fuzz (all by
+# default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,7 +13,7 @@ segundos="${1:-60}"
 shift || true
 alvos=("$@")
 if [ ${#alvos[@]} -eq 0 ]; then
-  alvos=(critica_fuzz registros_fuzz transmissao_fuzz midia_fuzz pacote_referencia_fuzz)
+  alvos=(critica_fuzz registros_fuzz relatorio_fuzz transmissao_fuzz midia_fuzz pacote_referencia_fuzz)
 fi
 
 [ -d build/fuzz ] || scripts/setup.sh fuzz
@@ -26,7 +27,7 @@ sementes() {
   local alvo="$1" corpus="$2"
   mkdir -p "$corpus"
   case "$alvo" in
-    critica_fuzz|registros_fuzz) cp -n "${declaracoes[@]}" "$corpus"/ 2>/dev/null || true ;;
+    critica_fuzz|registros_fuzz|relatorio_fuzz) cp -n "${declaracoes[@]}" "$corpus"/ 2>/dev/null || true ;;
     transmissao_fuzz) cp -n fuzz/sementes/transmissao/* "$corpus"/ ;;
     midia_fuzz) cp -n examples/midias/*.zip "$corpus"/ ;;
     pacote_referencia_fuzz) cp -n "$bin/Morvanta.cri" "$corpus"/ ;;
@@ -35,7 +36,7 @@ sementes() {
 
 dicionario() {
   case "$1" in
-    critica_fuzz|registros_fuzz) echo fuzz/registros.dict ;;
+    critica_fuzz|registros_fuzz|relatorio_fuzz) echo fuzz/registros.dict ;;
     transmissao_fuzz) echo fuzz/recibos.dict ;;
     *) echo fuzz/zip.dict ;;
   esac
