@@ -31,14 +31,26 @@ private:
     bool concluida_ = false;
 };
 
+// Shows an application hint while it lives.
+class TDicaAtiva {
+public:
+    TDicaAtiva(const TRelatoriosValidador::TDica& dica, const std::string& texto) : dica_(dica) {
+        if (dica_) dica_(texto);
+    }
+    ~TDicaAtiva() {
+        if (dica_) dica_({});
+    }
+    TDicaAtiva(const TDicaAtiva&) = delete;
+    TDicaAtiva& operator=(const TDicaAtiva&) = delete;
+
+private:
+    const TRelatoriosValidador::TDica& dica_;
+};
+
 }  // namespace
 
 TRelatoriosValidador::TRelatoriosValidador(TDmValidador& dm, TIdentificacaoPrograma programa, TDica dica)
     : dm_(dm), programa_(std::move(programa)), dica_(std::move(dica)) {}
-
-void TRelatoriosValidador::Dica(const std::string& texto) const {
-    if (dica_) dica_(texto);
-}
 
 TLinhaRelatorio& TRelatoriosValidador::AcrescentarDeclaracao(const std::string& arquivoTxt) {
     arquivoGim_.Acumular(arquivoTxt);
@@ -61,65 +73,48 @@ TLinhaRelatorio& TRelatoriosValidador::AcrescentarRecibo(const TReciboNoldeNet& 
 
 TDocumentoRelatorio TRelatoriosValidador::ConferenciaSelecaoAtual() {
     TPreparacao preparacao(tblRelatorio_, dm_.tblSelecao);
-    Dica("Apurando o movimento...");
-    try {
+    {
+        const TDicaAtiva dica(dica_, "Apurando o movimento...");
         AcrescentarDeclaracao(dm_.ConferirTxt(dm_.tblSelecao));
-    } catch (...) {
-        Dica({});
-        throw;
     }
-    Dica({});
     preparacao.Concluir();
     return Conferencia();
 }
 
 TDocumentoRelatorio TRelatoriosValidador::ConferenciaSelecao() {
     TPreparacao preparacao(tblRelatorio_, dm_.tblSelecao);
-    Dica("Apurando o movimento...");
-    try {
+    {
+        const TDicaAtiva dica(dica_, "Apurando o movimento...");
         for (std::size_t i = 0; i < dm_.tblSelecao.Quantidade(); ++i) {
             dm_.tblSelecao.IrPara(i);
             AcrescentarDeclaracao(dm_.ConferirTxt(dm_.tblSelecao));
         }
-    } catch (...) {
-        Dica({});
-        throw;
     }
-    Dica({});
     preparacao.Concluir();
     return Conferencia();
 }
 
 TDocumentoRelatorio TRelatoriosValidador::RecibosEscolhidos(const std::string& arquivoSfn, TModoRecibos modo) {
     TPreparacao preparacao(tblRelatorio_, dm_.tblNoldeNet);
-    Dica("Preparando recibos para impressão...");
-    try {
+    {
+        const TDicaAtiva dica(dica_, "Preparando recibos para impressão...");
         for (std::size_t i = 0; i < dm_.tblNoldeNet.Quantidade(); ++i) {
             dm_.tblNoldeNet.IrPara(i);
             const TReciboNoldeNet& recibo = dm_.tblNoldeNet.Atual();
             if (recibo.Imprimir) AcrescentarRecibo(recibo, modo == TModoRecibos::Recibos);
         }
-    } catch (...) {
-        Dica({});
-        throw;
     }
-    Dica("Imprimindo recibos...");
     preparacao.Concluir();
-    TDocumentoRelatorio documento = modo == TModoRecibos::Recibos ? Comprovante(arquivoSfn) : Conferencia();
-    Dica({});
-    return documento;
+    const TDicaAtiva dica(dica_, "Imprimindo recibos...");
+    return modo == TModoRecibos::Recibos ? Comprovante(arquivoSfn) : Conferencia();
 }
 
 TDocumentoRelatorio TRelatoriosValidador::ReciboAtual(const std::string& arquivoSfn) {
     TPreparacao preparacao(tblRelatorio_, dm_.tblNoldeNet);
-    Dica("Apurando o movimento...");
-    try {
+    {
+        const TDicaAtiva dica(dica_, "Apurando o movimento...");
         AcrescentarRecibo(dm_.tblNoldeNet.Atual(), true);
-    } catch (...) {
-        Dica({});
-        throw;
     }
-    Dica({});
     preparacao.Concluir();
     return Comprovante(arquivoSfn);
 }

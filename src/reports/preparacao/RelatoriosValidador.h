@@ -46,7 +46,6 @@ private:
     TLinhaRelatorio& AcrescentarRecibo(const TReciboNoldeNet& recibo, bool comDadosRecibo);
     TDocumentoRelatorio Conferencia() const;
     TDocumentoRelatorio Comprovante(const std::string& arquivoSfn) const;
-    void Dica(const std::string& texto) const;
 
     TDmValidador& dm_;
     TIdentificacaoPrograma programa_;
