@@ -27,7 +27,11 @@ void TCreditosRolantes::paintEvent(QPaintEvent*) {
     }
 }
 
-void TCreditosRolantes::showEvent(QShowEvent*) { relogio_.start(); }
+void TCreditosRolantes::showEvent(QShowEvent*) {
+    if (!mostrado_) deslocamento_ = height() * 3 / 4;  // the first lines already in view
+    mostrado_ = true;
+    relogio_.start();
+}
 void TCreditosRolantes::hideEvent(QHideEvent*) { relogio_.stop(); }
 void TCreditosRolantes::mouseDoubleClickEvent(QMouseEvent*) { emit DuploClique(); }
 

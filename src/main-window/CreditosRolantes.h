@@ -31,6 +31,7 @@ private:
     QStringList linhas_;
     QTimer relogio_;
     int deslocamento_ = 0;
+    bool mostrado_ = false;
 };
 
 }  // namespace zq::janela

@@ -126,6 +126,8 @@ public:
     Ambiente& operator=(const Ambiente&) = delete;
 
     TFormValidadorXraZQ& Janela() { return *janela_; }
+    TConfigValidadorXra& Configuracao() { return configuracao_; }
+    void DestruirJanela() { janela_.reset(); }
     TDmValidador& Dm() { return dm_; }
     const fs::path& Pasta() const { return pasta_.Caminho(); }
 
@@ -561,9 +563,26 @@ private slots:
         QVERIFY(!creditos->Rolando());
         ambiente.Controle<QTabWidget>("abas")->setCurrentIndex(4);
         QVERIFY(creditos->Rolando());
-        QTRY_VERIFY(creditos->Deslocamento() > 2);
+        const int inicio = creditos->Deslocamento();
+        QTRY_VERIFY(creditos->Deslocamento() != inicio);
         ambiente.Controle<QTabWidget>("abas")->setCurrentIndex(0);
         QVERIFY(!creditos->Rolando());
+    }
+
+    // What the boxes hold goes back into the configuration when the window ends; an empty box keeps the old value.
+    void janelaDestruidaGuardaAsPastasNaConfiguracao() {
+        Ambiente ambiente;
+        QVERIFY(ambiente.Mostrar());
+        const std::string zipAnterior = ambiente.Configuracao().NomeArqRecibosColetoria;
+        ambiente.Escolher(kPastaMidias, "edtPastaMidias");
+        const fs::path destino = ambiente.Pasta() / "coletoria";
+        ambiente.Escolher(QString::fromStdString(destino.string()), "edtPastaDeclaracoes");
+        ambiente.Controle<TCampoArquivo>("edtSfn")->Caixa()->setText(QStringLiteral("/dados/GIM.sfn"));
+        ambiente.DestruirJanela();
+        QCOMPARE(ambiente.Configuracao().PastaSintegra, kPastaMidias.toStdString() + "/");
+        QCOMPARE(ambiente.Configuracao().PastaColetoria, destino.string() + "/");
+        QCOMPARE(ambiente.Configuracao().NomeArqInternet, std::string("/dados/GIM.sfn"));
+        QCOMPARE(ambiente.Configuracao().NomeArqRecibosColetoria, zipAnterior);
     }
 
     void salvar_data() {
