@@ -1,9 +1,11 @@
 #include "GeradorMidias.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 #include "GeradorDeclaracao.h"
@@ -55,6 +57,16 @@ void GerarMidias(const fs::path& pasta, unsigned quantidade, unsigned long kb) {
                               (pasta / nome).string(), zq::kSenhaMidia);
     }
     fs::remove_all(montagem);
+}
+
+std::filesystem::path PastaComMidias(const char* prefixo, unsigned quantidade, unsigned long kb) {
+    std::string modelo = (std::filesystem::temp_directory_path() / (std::string(prefixo) + "-XXXXXX")).string();
+    if (!mkdtemp(modelo.data())) throw std::runtime_error("mkdtemp: " + modelo);
+    const std::filesystem::path raiz = modelo;
+    std::filesystem::create_directories(raiz / "midias");
+    std::printf("gerando %u mídias de %lu KB...\n", quantidade, kb);
+    GerarMidias(raiz / "midias", quantidade, kb);
+    return raiz;
 }
 
 }  // namespace zq::bench

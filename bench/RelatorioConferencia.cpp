@@ -41,13 +41,8 @@ int main(int argc, char** argv) {
     char* valores[] = {nome, nullptr};
     const QGuiApplication aplicacao(argumentos, valores);
 
-    std::string modelo = (fs::temp_directory_path() / "bench-relatorio-XXXXXX").string();
-    if (!mkdtemp(modelo.data())) return 1;
-    const fs::path raiz = modelo;
+    const fs::path raiz = zq::bench::PastaComMidias("bench-relatorio", quantidade, kb);
     const fs::path midias = raiz / "midias";
-    fs::create_directories(midias);
-    std::printf("gerando %u mídias de %lu KB...\n", quantidade, kb);
-    zq::bench::GerarMidias(midias, quantidade, kb);
 
     double apuracao = 0, descricao = 0, pdf = 0, processador = 0;
     std::size_t paginas = 0;

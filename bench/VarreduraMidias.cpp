@@ -50,13 +50,8 @@ int main(int argc, char** argv) {
     const unsigned quantidade = argc > 1 ? static_cast<unsigned>(std::stoul(argv[1])) : 1000;
     const unsigned long kb = argc > 2 ? std::stoul(argv[2]) : 100;
 
-    std::string modelo = (fs::temp_directory_path() / "bench-midias-XXXXXX").string();
-    if (!mkdtemp(modelo.data())) return 1;
-    const fs::path raiz = modelo;
+    const fs::path raiz = zq::bench::PastaComMidias("bench-midias", quantidade, kb);
     const fs::path midias = raiz / "midias";
-    fs::create_directories(midias);
-    std::printf("gerando %u mídias de %lu KB...\n", quantidade, kb);
-    zq::bench::GerarMidias(midias, quantidade, kb);
 
     auto inicio = std::chrono::steady_clock::now();
     const std::uint64_t bytes = LerZips(midias);
