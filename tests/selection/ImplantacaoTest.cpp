@@ -125,6 +125,49 @@ TEST_F(Implantacao, DestinoMaisAntigoESubstituidoEAvisaAVersaoAnterior) {
         << caixas_.informacoes[0];
 }
 
+// Without its package beside the host every critique fails, so the package goes with the library.
+TEST_F(Implantacao, PacoteDeReferenciaVaiComABiblioteca) {
+    struct Caso {
+        const char* nome;
+        bool nossoPacote;
+        int diaNosso;
+        const char* pacoteLa;  // nullptr: none there
+        int diaLa;
+        const char* esperadoLa;  // nullptr: none there afterwards
+    };
+    const Caso casos[] = {
+        {"ausenteLa", true, 4, nullptr, 0, "pacote novo"},
+        {"maisAntigoLa", true, 4, "pacote antigo", 2, "pacote novo"},
+        {"mesmaDataLa", true, 4, "pacote de lá", 4, "pacote de lá"},
+        {"maisNovoLa", true, 4, "pacote do futuro", 5, "pacote do futuro"},
+        {"semPacoteNoPrograma", false, 0, "pacote de lá", 2, "pacote de lá"},
+        {"nenhumPacote", false, 0, nullptr, 0, nullptr},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        const fs::path nosso = programa_ / "Morvanta.cri";
+        fs::remove(nosso);
+        if (caso.nossoPacote) {
+            GravarArquivo(nosso, "pacote novo");
+            fs::last_write_time(nosso, Em(caso.diaNosso));
+        }
+        // The library there is as new as ours: the package alone decides.
+        const fs::path validador = Validador(caso.nome, "biblioteca nova", 4);
+        const fs::path la = validador.parent_path() / "Morvanta.cri";
+        if (caso.pacoteLa) {
+            GravarArquivo(la, caso.pacoteLa);
+            fs::last_write_time(la, Em(caso.diaLa));
+        }
+        const TProgramaValidadorSintegra programa(validador.string());
+        if (caso.esperadoLa) {
+            EXPECT_EQ(LerArquivo(la), caso.esperadoLa);
+        } else {
+            EXPECT_FALSE(fs::exists(la));
+        }
+        EXPECT_TRUE(caixas_.informacoes.empty());
+    }
+}
+
 TEST_F(Implantacao, RegistroDoAnoCorrenteApontandoArquivoApagado) {
     const fs::path morto = instalacoes_ / "apagado" / "ValidadorSintegra";
     Registrar({{2018, morto}});

@@ -51,6 +51,17 @@ void CopiarComDataHora(const std::string& origem, const std::string& destino) {
     gravacao.Confirmar();
 }
 
+// The reference package the library opens beside its host goes there with it: copied, without a word, when
+// ours is newer than the one there or there is none. A program without a package beside it changes nothing.
+void ImplantarPacote(const std::string& pastaPrograma, const std::string& pastaDestino) {
+    constexpr const char* kPacoteReferencia = "Morvanta.cri";
+    const std::string origem = Juntar(pastaPrograma, kPacoteReferencia);
+    const std::string destino = Juntar(pastaDestino, kPacoteReferencia);
+    const std::optional<std::chrono::local_seconds> dataNova = DataHoraArquivo(origem);
+    const std::optional<std::chrono::local_seconds> dataAnterior = DataHoraArquivo(destino);
+    if (dataNova && (!dataAnterior || *dataNova > *dataAnterior)) CopiarComDataHora(origem, destino);
+}
+
 }  // namespace
 
 std::string NomeDllPosValidacao() {
@@ -88,6 +99,7 @@ TProgramaValidadorSintegra::TProgramaValidadorSintegra(const std::string& valida
 void TProgramaValidadorSintegra::Implantar() {
     if (caminhoDll_.empty() || caminhoValidador_.empty()) return;
     const std::string pastaDestino = PastaDe(caminhoValidador_);
+    ImplantarPacote(PastaDe(caminhoDll_), pastaDestino);
     const std::string destino = Juntar(pastaDestino, NomeDllPosValidacao());
     const std::optional<std::chrono::local_seconds> dataNova = DataHoraArquivo(caminhoDll_);
     const std::optional<std::chrono::local_seconds> dataAnterior = DataHoraArquivo(destino);

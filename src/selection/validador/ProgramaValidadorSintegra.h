@@ -1,6 +1,7 @@
 #pragma once
 // The national SINTEGRA validator as the program sees it: where it is installed, the deployment of our
-// post-validation library into its folder whenever our copy is newer, and its start.
+// post-validation library and its reference package ("Morvanta.cri") into its folder whenever our copy is
+// newer, and its start.
 
 #include <string>
 
