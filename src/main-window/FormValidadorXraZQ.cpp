@@ -882,15 +882,14 @@ void TFormValidadorXraZQ::AbrirSfn(const QString& arquivo) {
     const std::string caminho = ParaNucleo(arquivo);
     arquivoInternet_ = caminho;
 
-    TArqDadosNoldeNet rotulos;
-    if (!rotulos.Abrir(caminho)) return;  // its error box was shown
-    std::unique_ptr<TArqDadosNoldeNet> aberto;
-    const bool ok = Proteger([&] { aberto = dm_.AbrirArquivoInternet(caminho); });
+    // The labels are filled whenever the file opened, also when its receipts then fail.
+    TArqDadosNoldeNet origem;
+    if (!origem.Abrir(caminho)) return;  // its error box was shown
+    const bool ok = Proteger([&] { dm_.ListarArquivoInternet(origem); });
     Sincronizar(gradeRecibos_, modeloRecibos_, dm_.tblNoldeNet);
     Sincronizar(gradeRegistros_, modeloRegistros_, dm_.tblTransmissao);
     EscolhidosAlterados();
 
-    const TArqDadosNoldeNet& origem = aberto ? *aberto : rotulos;
     const bool anual = origem.PeriodoTexto().size() == 4;
     lblDeclaracoes_->setText(QStringLiteral("Declarações - [Tipo: %1%2]     [Quantidade: %3]")
                                  .arg(anual ? QStringLiteral("Dados Anuais ") : QStringLiteral("GIM "),
@@ -902,10 +901,10 @@ void TFormValidadorXraZQ::AbrirSfn(const QString& arquivo) {
     lblArquivo_->setText(QStringLiteral("Arquivo - [Tamanho: %1]     [Data/Hora de geração: %2]")
                              .arg(DoNucleo(TextoTamanhoDados(erro ? 0 : static_cast<std::int64_t>(tamanho))),
                                   dataHora ? DoNucleo(TextoDataHora(*dataHora)) : QString()));
-    if (!ok || !aberto) return;
+    if (!ok) return;
 
     if (dm_.tblNoldeNet.Vazia()) {
-        const int identificador = aberto->Identificador();
+        const int identificador = origem.Identificador();
         if (identificador != 12 && identificador != 15 && identificador != 16) {
             TCaixas::Programa().Erro(
                 QStringLiteral("Arquivo NoldeNet com identificador inválido, gerado por uma versão desatualizada do "

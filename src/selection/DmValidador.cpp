@@ -222,21 +222,27 @@ std::unique_ptr<TArqDadosNoldeNet> TDmValidador::AbrirArquivoInternet(const std:
     tblNoldeNet.Esvaziar();
     auto arquivo = std::make_unique<TArqDadosNoldeNet>();
     if (!arquivo->Abrir(arquivoSfn)) return nullptr;
+    ListarArquivoInternet(*arquivo);
+    return arquivo;
+}
+
+void TDmValidador::ListarArquivoInternet(TArqDadosNoldeNet& arquivo) {
+    tblTransmissao.Esvaziar();
+    tblNoldeNet.Esvaziar();
     const std::string arquivoRecibos =
-        CaminhoCp1252(std::filesystem::path(CaminhoNativo(arquivoSfn)).replace_extension(".rcb"));
+        CaminhoCp1252(std::filesystem::path(CaminhoNativo(arquivo.Caminho())).replace_extension(".rcb"));
     std::error_code erro;
     if (std::filesystem::exists(CaminhoNativo(arquivoRecibos), erro)) {
-        TConferenciaRecibos(*arquivo, pastaTxtNoldeNet_, pastaTempNoldeNet_, tblNoldeNet).Carregar(arquivoRecibos);
-        return arquivo;
+        TConferenciaRecibos(arquivo, pastaTxtNoldeNet_, pastaTempNoldeNet_, tblNoldeNet).Carregar(arquivoRecibos);
+        return;
     }
-    while (arquivo->HaMaisRegistros() && arquivo->LerProximo(true)) {
-        const TRegDadosNoldeNet& registro = arquivo->Registro();
+    while (arquivo.HaMaisRegistros() && arquivo.LerProximo(true)) {
+        const TRegDadosNoldeNet& registro = arquivo.Registro();
         tblTransmissao.Acrescentar({registro.Inscricao(),
                                     TextoTamanhoDados(static_cast<std::int64_t>(registro.Dados().size())),
                                     registro.CodigoDados()});
     }
     tblTransmissao.Primeiro();
-    return arquivo;
 }
 
 void TDmValidador::SelecionarDeclaracoes(const TFiltroDeclaracoes& filtro) {

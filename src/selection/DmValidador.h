@@ -42,6 +42,9 @@ public:
     // receipts that check (Excecao for an error of the receipt file as a whole); without it, tblTransmissao with
     // its records. Nothing when it cannot be loaded (its error box was shown).
     std::unique_ptr<TArqDadosNoldeNet> AbrirArquivoInternet(const std::string& arquivoSfn);
+    // The same listing for a transmission file already opened: the caller keeps the file object also when the
+    // receipt file fails (Excecao).
+    void ListarArquivoInternet(TArqDadosNoldeNet& arquivo);
 
     void SelecionarDeclaracoes(const TFiltroDeclaracoes& filtro);
     void ListarNaoSelecionadas(const TFiltroDeclaracoes& filtro);
