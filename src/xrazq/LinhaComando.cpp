@@ -1,6 +1,7 @@
 #include "xrazq/LinhaComando.h"
 
 #include "platform/Cp1252.h"
+#include "record-model/comum/Digitos.h"
 
 namespace zq::xrazq {
 
@@ -44,11 +45,9 @@ std::vector<std::string> Posicionais(TComando comando) {
 }
 
 int LerLinha(const std::string& texto) {
-    if (texto.empty() || texto.size() > 9 || texto.find_first_not_of("0123456789") != std::string::npos ||
-        std::stoi(texto) == 0) {
-        throw EUso("linha inválida: '" + texto + "' (use um número a partir de 1)");
-    }
-    return std::stoi(texto);
+    const auto valor = texto.size() <= 9 ? ValorDosDigitos(texto) : std::nullopt;
+    if (!valor || *valor == 0) throw EUso("linha inválida: '" + texto + "' (use um número a partir de 1)");
+    return static_cast<int>(*valor);
 }
 
 void LerFinalidades(const std::string& texto, TFiltroDeclaracoes& filtro) {
