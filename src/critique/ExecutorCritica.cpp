@@ -1,5 +1,6 @@
 #include "critique/ExecutorCritica.h"
 
+#include <array>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
@@ -100,8 +101,9 @@ private:
     // Returns true when a record 10 of another state stopped the pass.
     bool LerLinhas(const std::filesystem::path& entrada, ProcessadoresCritica& processadores) {
         LeitorLinhas leitor(entrada);
-        std::string linha;
-        while (leitor.Posicao() < leitor.Tamanho() && leitor.LerLinha(linha)) {
+        // Each line is read into the buffer the step text does not quote, which it quotes once its type is read.
+        while (leitor.Posicao() < leitor.Tamanho() && leitor.LerLinha(linhas_[1 - linhaComTipo_])) {
+            const std::string& linha = linhas_[1 - linhaComTipo_];
             ++numeroLinha_;
             if (leitor.TamanhoLinha() > kTamanhoLinha) {
                 contexto_.mensagens.ListaRejeicoes.push_back(
@@ -111,9 +113,9 @@ private:
             }
             const int tipo = TipoDoRegistro(linha);
             tipoAtual_ = tipo;
-            if (tipo >= 50 && tipo <= 76) contexto_.semMovimento = false;
-            linhaDaEtapa_ = linha;
+            linhaComTipo_ = 1 - linhaComTipo_;
             etapaFixa_ = nullptr;
+            if (tipo >= 50 && tipo <= 76) contexto_.semMovimento = false;
 
             if (tipo == 10) {
                 if (Colunas(linha, 96, 2) != "ZQ") return true;
@@ -138,7 +140,7 @@ private:
     void Etapa(const char* texto) { etapaFixa_ = texto; }
 
     std::string TextoDaEtapa() const {
-        return etapaFixa_ ? std::string(etapaFixa_) : Formatar("Lendo a linha '%s'.", {linhaDaEtapa_});
+        return etapaFixa_ ? std::string(etapaFixa_) : Formatar("Lendo a linha '%s'.", {linhas_[linhaComTipo_]});
     }
 
     void Rejeitar(const std::string& mensagemErro) {
@@ -154,7 +156,8 @@ private:
     // The step text is built only when an error needs it: a fixed text, or
     // "Lendo a linha" with the last line whose type was read.
     const char* etapaFixa_ = nullptr;
-    std::string linhaDaEtapa_;
+    std::array<std::string, 2> linhas_;
+    std::size_t linhaComTipo_ = 0;
 };
 
 // The host only learns the result: a report that cannot be written must not

@@ -134,6 +134,15 @@ TEST_F(CriticaEspecificaTest, NuloNaLinhaNaoCortaAMensagem) {
     EXPECT_THAT(Relatorio(), HasSubstr("'" + tipo + "' não é um valor inteiro válido\r\n"));
 }
 
+// A type that is not a number stops the pass before the line is taken: the step names the line before it.
+TEST_F(CriticaEspecificaTest, TipoInvalidoCitaAUltimaLinhaComTipo) {
+    const std::string registro10 = Registro10().Linha();
+    const auto execucao = Criticar(Arquivo({registro10, Linha126("X9"), Registro88()}));
+    EXPECT_EQ(execucao.resultado, 2);
+    EXPECT_THAT(Relatorio(), HasSubstr("(Registro 10 - Linha do arquivo: 2 - Lendo a linha '" + registro10 +
+                                       "'.): 'X9' não é um valor inteiro válido\r\n"));
+}
+
 TEST_F(CriticaEspecificaTest, ValidadorObsoletoTemUmaRejeicaoENaoLeAEntrada) {
     GravarArquivo(entrada_, "");  // read, it would add the "Nenhum registro 88" error
     const auto execucao = ExecutarHost("ValidadorSintegraObsoleto", entrada_, relatorio_);

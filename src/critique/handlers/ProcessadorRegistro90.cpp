@@ -61,7 +61,7 @@ void ProcessadorRegistro90::VerificarSequencia88() {
 
 void ProcessadorRegistro90::RelatarNotasSem54() {
     if (!Declaracao().existe54) return;
-    const TControle54& controle = objetos_.controle54;
+    TControle54& controle = objetos_.controle54;
     controle.RelatarPendencias(contexto_.mensagens.ListaAdvertencias);
     contexto_.registros54Lidos = Declaracao().quantidade54;
     contexto_.notasSem54 = static_cast<long long>(controle.Pendencias());

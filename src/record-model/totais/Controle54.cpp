@@ -62,54 +62,82 @@ bool PrecisaDeRegistro54(std::string_view linha) {
     return modelo == 1 || modelo == 55 || modelo == 4;
 }
 
-std::uint64_t Misturar(std::uint64_t h) {
-    h ^= h >> 33;
-    h *= 0xff51afd7ed558ccdULL;
-    h ^= h >> 33;
-    h *= 0xc4ceb9fe1a85ec53ULL;
-    h ^= h >> 33;
-    return h;
-}
-
 }  // namespace
-
-TControle54::TControle54() : tabela_(1024) {}
 
 void TControle54::RegistrarRegistro50(std::string_view linha, std::int64_t numeroLinha) {
     InteiroDoTexto(Colunas(linha, 1, 2));  // the record type must be a number
     if (!PrecisaDeRegistro54(linha)) return;
-    Chave chave;
-    char* fim = Copiar(chave.data(), linha, 3, 14);
+    Operacao operacao;
+    char* fim = Copiar(operacao.chave.data(), linha, 3, 14);
     fim = Copiar(fim, linha, 41, 15);
     fim = Copiar(fim, linha, 122, 4);
     fim = Copiar(fim, linha, 31, 8);
     Copiar(fim, linha, 39, 2);
-    Inserir(chave, numeroLinha);
+    operacao.hash = TIndicePendencias54::Hash(operacao.chave.data());
+    operacao.registro50 = true;
+    operacao.numeroLinha = numeroLinha;
+    Enfileirar(operacao);
 }
 
 void TControle54::BaixarRegistro54(std::string_view linha) {
-    std::array<char, kTamanhoChave54> chave;
-    Copiar(Copiar(chave.data(), linha, 3, 29), linha, 123, 4);
-    const std::size_t posicao = Procurar(chave.data(), Hash(chave.data()));
-    if (tabela_[posicao].indice == kNenhum) return;
-    LiberarCadeia(tabela_[posicao].indice);
-    RemoverDaTabela(posicao);
+    Operacao operacao{};
+    Copiar(Copiar(operacao.chave.data(), linha, 3, 29), linha, 123, 4);
+    operacao.hash = TIndicePendencias54::Hash(operacao.chave.data());
+    operacao.registro50 = false;
+    operacao.numeroLinha = 0;
+    Enfileirar(operacao);
 }
 
-std::vector<std::string> TControle54::ListaPendencias() const {
+void TControle54::Enfileirar(const Operacao& operacao) {
+    indice_.AnteciparPosicao(operacao.hash);
+    if (tamanhoFila_ == kCapacidadeFila) {
+        Aplicar(fila_[inicioFila_]);
+        inicioFila_ = (inicioFila_ + 1) % kCapacidadeFila;
+        --tamanhoFila_;
+    }
+    fila_[(inicioFila_ + tamanhoFila_) % kCapacidadeFila] = operacao;
+    ++tamanhoFila_;
+    // The record queued kDistancia records ago has its slot at hand by now; a record 54 will need the entry.
+    if (tamanhoFila_ > kDistancia) {
+        const Operacao& meio = fila_[(inicioFila_ + tamanhoFila_ - 1 - kDistancia) % kCapacidadeFila];
+        if (!meio.registro50) indice_.AnteciparEntrada(meio.hash);
+    }
+}
+
+void TControle54::Aplicar(const Operacao& operacao) {
+    if (operacao.registro50) {
+        indice_.Registrar(operacao.chave, operacao.hash, operacao.numeroLinha);
+    } else {
+        indice_.Baixar(operacao.chave.data(), operacao.hash);
+    }
+}
+
+void TControle54::Descarregar() {
+    for (; tamanhoFila_ > 0; --tamanhoFila_) {
+        Aplicar(fila_[inicioFila_]);
+        inicioFila_ = (inicioFila_ + 1) % kCapacidadeFila;
+    }
+}
+
+std::size_t TControle54::Pendencias() {
+    Descarregar();
+    return indice_.Quantidade();
+}
+
+std::vector<std::string> TControle54::ListaPendencias() {
+    Descarregar();
     std::vector<std::string> lista;
-    lista.reserve(quantidade_);
-    for (std::uint32_t i = primeira_; i != kNenhum; i = pendencias_[i].proxima) {
-        const Pendencia& pendencia = pendencias_[i];
+    lista.reserve(indice_.Quantidade());
+    indice_.ParaCadaPendencia([&](const TIndicePendencias54::Pendencia& pendencia) {
         lista.push_back(std::string(pendencia.chave.data(), pendencia.chave.size()) + "|" +
                         std::to_string(pendencia.numeroLinha));
-    }
+    });
     return lista;
 }
 
-void TControle54::RelatarPendencias(std::vector<std::string>& advertencias) const {
-    for (std::uint32_t i = primeira_; i != kNenhum; i = pendencias_[i].proxima) {
-        const Pendencia& pendencia = pendencias_[i];
+void TControle54::RelatarPendencias(std::vector<std::string>& advertencias) {
+    Descarregar();
+    indice_.ParaCadaPendencia([&](const TIndicePendencias54::Pendencia& pendencia) {
         const std::string_view chave(pendencia.chave.data(), pendencia.chave.size());
         advertencias.push_back(Formatar(
             "ADVERTÊNCIA (Reg 50): - Registro 50 (Nota Fiscal) sem o registro 54 (produto) correspondente. Não "
@@ -120,108 +148,7 @@ void TControle54::RelatarPendencias(std::vector<std::string>& advertencias) cons
             "'%s'.",
             {std::to_string(pendencia.numeroLinha), chave.substr(0, 14), chave.substr(19, 6), chave.substr(14, 2),
              chave.substr(16, 3), chave.substr(25, 4), chave.substr(29, 4)}));
-    }
-}
-
-std::uint32_t TControle54::Hash(const char* chave54) {
-    std::uint64_t h = kTamanhoChave54;
-    for (std::size_t i = 0; i + 8 <= kTamanhoChave54; i += 8) {
-        std::uint64_t bloco;
-        std::memcpy(&bloco, chave54 + i, 8);
-        h = Misturar(h ^ bloco);
-    }
-    return static_cast<std::uint32_t>(Misturar(h ^ static_cast<unsigned char>(chave54[kTamanhoChave54 - 1])));
-}
-
-// The slot of the key, or the empty slot where it would go.
-std::size_t TControle54::Procurar(const char* chave54, std::uint32_t hash) const {
-    const std::size_t mascara = tabela_.size() - 1;
-    for (std::size_t posicao = hash & mascara;; posicao = (posicao + 1) & mascara) {
-        const Posicao& candidata = tabela_[posicao];
-        if (candidata.indice == kNenhum) return posicao;
-        if (candidata.hash == hash &&
-            std::memcmp(pendencias_[candidata.indice].chave.data(), chave54, kTamanhoChave54) == 0) {
-            return posicao;
-        }
-    }
-}
-
-void TControle54::Inserir(const Chave& chave, std::int64_t numeroLinha) {
-    if ((chavesNaTabela_ + 1) * 2 > tabela_.size()) Crescer();
-    const std::uint32_t hash = Hash(chave.data());
-    const std::size_t posicao = Procurar(chave.data(), hash);
-
-    std::uint32_t indice;
-    if (!livres_.empty()) {
-        indice = livres_.back();
-        livres_.pop_back();
-    } else {
-        indice = static_cast<std::uint32_t>(pendencias_.size());
-        pendencias_.emplace_back();
-    }
-    Pendencia& pendencia = pendencias_[indice];
-    pendencia.chave = chave;
-    pendencia.numeroLinha = numeroLinha;
-    pendencia.anterior = ultima_;
-    pendencia.proxima = kNenhum;
-    pendencia.proximaMesmaChave = tabela_[posicao].indice;
-    if (ultima_ != kNenhum) {
-        pendencias_[ultima_].proxima = indice;
-    } else {
-        primeira_ = indice;
-    }
-    ultima_ = indice;
-    if (tabela_[posicao].indice == kNenhum) ++chavesNaTabela_;
-    tabela_[posicao] = {indice, hash};
-    ++quantidade_;
-}
-
-// Takes every entry of one key out of the registration order and frees its place.
-void TControle54::LiberarCadeia(std::uint32_t primeira) {
-    for (std::uint32_t i = primeira; i != kNenhum; i = pendencias_[i].proximaMesmaChave) {
-        const Pendencia& pendencia = pendencias_[i];
-        if (pendencia.anterior != kNenhum) {
-            pendencias_[pendencia.anterior].proxima = pendencia.proxima;
-        } else {
-            primeira_ = pendencia.proxima;
-        }
-        if (pendencia.proxima != kNenhum) {
-            pendencias_[pendencia.proxima].anterior = pendencia.anterior;
-        } else {
-            ultima_ = pendencia.anterior;
-        }
-        livres_.push_back(i);
-        --quantidade_;
-    }
-}
-
-// Empties a slot and moves back the entries after it that were displaced past it (backward-shift deletion).
-void TControle54::RemoverDaTabela(std::size_t posicao) {
-    const std::size_t mascara = tabela_.size() - 1;
-    std::size_t vaga = posicao;
-    for (std::size_t seguinte = (vaga + 1) & mascara; tabela_[seguinte].indice != kNenhum;
-         seguinte = (seguinte + 1) & mascara) {
-        const std::size_t ideal = tabela_[seguinte].hash & mascara;
-        // The entry stays when its ideal slot lies cyclically in (vaga, seguinte].
-        const bool fica = vaga <= seguinte ? (vaga < ideal && ideal <= seguinte) : (vaga < ideal || ideal <= seguinte);
-        if (fica) continue;
-        tabela_[vaga] = tabela_[seguinte];
-        vaga = seguinte;
-    }
-    tabela_[vaga] = Posicao();
-    --chavesNaTabela_;
-}
-
-void TControle54::Crescer() {
-    std::vector<Posicao> antiga(tabela_.size() * 2);
-    antiga.swap(tabela_);
-    const std::size_t mascara = tabela_.size() - 1;
-    for (const Posicao& ocupada : antiga) {
-        if (ocupada.indice == kNenhum) continue;
-        std::size_t posicao = ocupada.hash & mascara;
-        while (tabela_[posicao].indice != kNenhum) posicao = (posicao + 1) & mascara;
-        tabela_[posicao] = ocupada;
-    }
+    });
 }
 
 }  // namespace zq

@@ -15,16 +15,14 @@
 #include <string_view>
 #include <vector>
 
+#include "record-model/totais/IndicePendencias54.h"
+
 namespace zq {
 
 class TControle54 {
 public:
-    // Key of a record 50: CNPJ, model, series, number, CFOP, rate (the key of its records 54), date, state.
-    static constexpr std::size_t kTamanhoChave50 = 43;
-    // Key of a record 54: CNPJ, model, series, number, CFOP, rate.
-    static constexpr std::size_t kTamanhoChave54 = 33;
-
-    TControle54();
+    static constexpr std::size_t kTamanhoChave50 = TIndicePendencias54::kTamanhoChave50;
+    static constexpr std::size_t kTamanhoChave54 = TIndicePendencias54::kTamanhoChave54;
 
     // A record 50 needs records 54 when its CFOP (columns 52-55) is not one of the operations without
     // goods, its situation (column 126) is "N" or "E" and its model (41-42) is 1, 55 or 4. Raises the
@@ -33,46 +31,34 @@ public:
     void RegistrarRegistro50(std::string_view linha, std::int64_t numeroLinha);
     void BaixarRegistro54(std::string_view linha);
 
-    std::size_t Pendencias() const { return quantidade_; }
+    // The queries first apply the records still in flight.
+    std::size_t Pendencias();
     // Each pending record 50 as its key, "|" and its line number, in the order of registration.
-    std::vector<std::string> ListaPendencias() const;
+    std::vector<std::string> ListaPendencias();
     // One warning per pending record 50, in the order of registration.
-    void RelatarPendencias(std::vector<std::string>& advertencias) const;
+    void RelatarPendencias(std::vector<std::string>& advertencias);
 
 private:
-    using Chave = std::array<char, kTamanhoChave50>;
-    static constexpr std::uint32_t kNenhum = UINT32_MAX;
-
-    struct Pendencia {
-        Chave chave;
-        std::uint32_t anterior;           // in registration order
-        std::uint32_t proxima;
-        std::uint32_t proximaMesmaChave;  // the others of the same record-54 key
+    // A record read but not yet applied to the index. Records are applied in the order read, a fixed number
+    // of records late, so that the index memory each one needs has been fetched meanwhile.
+    struct Operacao {
+        TIndicePendencias54::Chave chave;
+        std::uint32_t hash;
+        bool registro50;
         std::int64_t numeroLinha;
     };
+    // Records between the prefetch of an index slot and that of the entry it leads to, and again before use.
+    static constexpr std::size_t kDistancia = 8;
+    static constexpr std::size_t kCapacidadeFila = 2 * kDistancia;
 
-    // A slot of the index: the first pending entry of one record-54 key and the hash of that key, kept here so
-    // that probing does not visit the entries.
-    struct Posicao {
-        std::uint32_t indice = kNenhum;
-        std::uint32_t hash = 0;
-    };
+    void Enfileirar(const Operacao& operacao);
+    void Aplicar(const Operacao& operacao);
+    void Descarregar();
 
-    static std::uint32_t Hash(const char* chave54);
-    std::size_t Procurar(const char* chave54, std::uint32_t hash) const;
-    void Inserir(const Chave& chave, std::int64_t numeroLinha);
-    void LiberarCadeia(std::uint32_t primeira);
-    void RemoverDaTabela(std::size_t posicao);
-    void Crescer();
-
-    std::vector<Pendencia> pendencias_;
-    std::vector<std::uint32_t> livres_;
-    std::uint32_t primeira_ = kNenhum;
-    std::uint32_t ultima_ = kNenhum;
-    std::size_t quantidade_ = 0;
-    // Open addressing with linear probing, at most half full.
-    std::vector<Posicao> tabela_;
-    std::size_t chavesNaTabela_ = 0;
+    TIndicePendencias54 indice_;
+    std::array<Operacao, kCapacidadeFila> fila_{};
+    std::size_t inicioFila_ = 0;
+    std::size_t tamanhoFila_ = 0;
 };
 
 }  // namespace zq
