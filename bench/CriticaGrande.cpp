@@ -1,7 +1,8 @@
 // Critiques large synthetic declarations through the host stand-in and prints
 // MB/s, lines/s and the host's peak memory, next to a plain sequential read of
 // the same file (wc -l, run just before on the file in the page cache) and the
-// ratio of the two times, in wall time and in CPU time.
+// ratio of the two times, in wall time and in CPU time; each time is the best
+// of three runs.
 // Usage: bench_critica_grande [MB...]   (default: 100 1000)
 
 #include <spawn.h>
@@ -78,7 +79,12 @@ int main(int argc, char** argv) {
             const Medida outra = Executar({"wc", "-l", arquivo.string()});
             if (outra.segundos < leitura.segundos) leitura = outra;
         }
-        const auto critica = Executar({host.string(), arquivo.string(), (pasta / "relatorio.txt").string()});
+        // The critique likewise: the best of three runs, on the file the runs before left in the page cache.
+        Medida critica = Executar({host.string(), arquivo.string(), (pasta / "relatorio.txt").string()});
+        for (int vez = 0; vez < 2; ++vez) {
+            const Medida outra = Executar({host.string(), arquivo.string(), (pasta / "relatorio.txt").string()});
+            if (outra.segundos < critica.segundos) critica = outra;
+        }
         const double mb = static_cast<double>(resumo.bytes) / 1e6;
         std::printf("%8.1f %10llu %10.2f %8.1f %10.0f %8.1f %8.2f %8.1f %8.2f %8.2f %8.1f %d\n", mb,
                     static_cast<unsigned long long>(resumo.linhas), critica.segundos, mb / critica.segundos,

@@ -235,8 +235,12 @@ TEST_P(Controle54Aleatorio, ComparadoComUmaListaSimples) {
             const std::string chave54 = escolhida.Chave50().substr(0, TControle54::kTamanhoChave54);
             std::erase_if(lista, [&](const std::string& entrada) { return entrada.starts_with(chave54); });
         }
-        if (linha % consultaACada == 0) ASSERT_EQ(controle.Pendencias(), lista.size()) << "linha " << linha;
-        if (linha % 1000 == 0) ASSERT_EQ(controle.ListaPendencias(), lista) << "linha " << linha;
+        if (linha % consultaACada == 0) {
+            ASSERT_EQ(controle.Pendencias(), lista.size()) << "linha " << linha;
+        }
+        if (linha % 1000 == 0) {
+            ASSERT_EQ(controle.ListaPendencias(), lista) << "linha " << linha;
+        }
     }
     for (int n = 0; n < 500; ++n) controle.BaixarRegistro54(nota(n).Registro54());
     EXPECT_EQ(controle.Pendencias(), 0u);
@@ -246,7 +250,7 @@ TEST_P(Controle54Aleatorio, ComparadoComUmaListaSimples) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Consultas, Controle54Aleatorio, testing::Values(1, 997),
-                         [](const testing::TestParamInfo<int>& info) { return "ACada" + std::to_string(info.param); });
+                         [](const testing::TestParamInfo<int>& caso) { return "ACada" + std::to_string(caso.param); });
 
 }  // namespace
 }  // namespace zq

@@ -27,8 +27,27 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoDigitos{"1234:678", std::nullopt}, CasoDigitos{"1234/678", std::nullopt},
                     CasoDigitos{"123456789012:", std::nullopt}, CasoDigitos{"-1234567", std::nullopt},
                     CasoDigitos{"1234567\xB9", std::nullopt}, CasoDigitos{std::string("123\0" "5678", 8), std::nullopt},
+                    CasoDigitos{"123456789", 123456789}, CasoDigitos{"12345678901234567", 12345678901234567},
+                    CasoDigitos{"1 345678901234567", std::nullopt}, CasoDigitos{"12345678 01234567", std::nullopt},
                     // Twenty characters are more than a reading of digits takes, whatever their value.
                     CasoDigitos{"00000000000000000012", std::nullopt}));
+
+// Every length, all digits and then a bad byte at each place: the words read from the end, the word before
+// them and the first digits shifted into a word must each see every character once.
+TEST(Digitos, CadaTamanhoECadaPosicao) {
+    const std::string algarismos = "9876543210123456789";
+    for (std::size_t tamanho = 1; tamanho <= algarismos.size(); ++tamanho) {
+        const std::string texto = algarismos.substr(0, tamanho);
+        EXPECT_EQ(ValorDosDigitos(texto), std::stoull(texto)) << texto;
+        for (std::size_t posicao = 0; posicao < tamanho; ++posicao) {
+            for (const char ruim : {' ', '/', ':', '\0'}) {
+                std::string errado = texto;
+                errado[posicao] = ruim;
+                EXPECT_EQ(ValorDosDigitos(errado), std::nullopt) << tamanho << " " << posicao;
+            }
+        }
+    }
+}
 
 }  // namespace
 }  // namespace zq

@@ -35,23 +35,40 @@ char DigitoModulo11(int soma) {
 constexpr int kPesoMaximoCnpj = 9;
 constexpr int kPesoMaximoCpf = 11;
 
-// The two check digits after `tamanhoBase` digits. Weights 2, 3, ... from the right, back to 2 after
-// `pesoMaximo`; the second digit is computed over the base followed by the first, so each base digit weighs
-// one step more in its sum. Both sums are taken in one pass.
-bool ControleConfere(std::string_view texto, std::size_t tamanhoBase, int pesoMaximo) {
-    if (texto.size() < tamanhoBase + 2) return false;
+// The weights of the base digits in the sums of the two check digits. Weights 2, 3, ... from the right, back to
+// 2 after `kPesoMaximo`; the second digit is computed over the base followed by the first, so each base digit
+// weighs one step more in its sum.
+template <std::size_t kTamanhoBase, int kPesoMaximo>
+struct PesosControle {
+    std::array<int, kTamanhoBase> primeiro{};
+    std::array<int, kTamanhoBase> segundo{};
+
+    constexpr PesosControle() {
+        int peso = 2;
+        for (std::size_t i = kTamanhoBase; i-- > 0;) {
+            const int proximoPeso = peso == kPesoMaximo ? 2 : peso + 1;
+            primeiro[i] = peso;
+            segundo[i] = proximoPeso;
+            peso = proximoPeso;
+        }
+    }
+};
+
+// The two check digits after `kTamanhoBase` digits.
+template <std::size_t kTamanhoBase, int kPesoMaximo>
+bool ControleConfere(std::string_view texto) {
+    static constexpr PesosControle<kTamanhoBase, kPesoMaximo> kPesos;
+    if (texto.size() < kTamanhoBase + 2) return false;
     int somaPrimeiro = 0;
     int somaSegundo = 0;
-    int peso = 2;
-    for (std::size_t i = tamanhoBase; i-- > 0;) {
-        const int proximoPeso = peso == pesoMaximo ? 2 : peso + 1;
-        somaPrimeiro += ValorDigito(texto[i]) * peso;
-        somaSegundo += ValorDigito(texto[i]) * proximoPeso;
-        peso = proximoPeso;
+    for (std::size_t i = 0; i < kTamanhoBase; ++i) {
+        const int digito = ValorDigito(texto[i]);
+        somaPrimeiro += digito * kPesos.primeiro[i];
+        somaSegundo += digito * kPesos.segundo[i];
     }
     const char primeiro = DigitoModulo11(somaPrimeiro);
     const char segundo = DigitoModulo11(somaSegundo + 2 * (primeiro - '0'));
-    return texto[tamanhoBase] == primeiro && texto[tamanhoBase + 1] == segundo;
+    return texto[kTamanhoBase] == primeiro && texto[kTamanhoBase + 1] == segundo;
 }
 
 bool SoZeros(std::string_view digitos) {
@@ -116,6 +133,10 @@ bool DigitoCrcConfere(const std::string& crc) {
 // many the text holds.
 template <std::size_t N>
 std::size_t DigitosAlinhados(std::string_view texto, std::array<char, N>& digitos) {
+    if (texto.size() <= N && SoDigitosEm(texto)) {  // the usual text: digits only
+        std::copy(texto.begin(), texto.end(), digitos.end() - static_cast<std::ptrdiff_t>(texto.size()));
+        return texto.size();
+    }
     std::size_t quantidade = 0;
     for (auto c = texto.rbegin(); c != texto.rend(); ++c) {
         if (!IsDigito(*c)) continue;
@@ -136,7 +157,7 @@ bool ValidarCnpj(std::string_view cnpj) {
     if (quantidade != 14 && quantidade != 15) return Falha("Tamanho incorreto de CNPJ (diferente de 14 ou 15)");
     const std::string_view texto(digitos.data(), digitos.size());
     if (SoZeros(texto)) return Falha("CNPJ contém apenas zeros");
-    return ControleConfere(texto, 13, kPesoMaximoCnpj) ? Sucesso() : Falha("Controle do CNPJ incorreto");
+    return ControleConfere<13, kPesoMaximoCnpj>(texto) ? Sucesso() : Falha("Controle do CNPJ incorreto");
 }
 
 bool ValidarCpf(std::string_view cpf) {
@@ -146,7 +167,7 @@ bool ValidarCpf(std::string_view cpf) {
     if (quantidade != 11) return Falha("Tamanho incorreto de CPF (diferente de 11)");
     const std::string_view texto(digitos.data(), digitos.size());
     if (SoZeros(texto)) return Falha("CPF contém apenas zeros");
-    return ControleConfere(texto, 9, kPesoMaximoCpf) ? Sucesso() : Falha("Controle do CPF incorreto");
+    return ControleConfere<9, kPesoMaximoCpf>(texto) ? Sucesso() : Falha("Controle do CPF incorreto");
 }
 
 bool ValidarCrc(std::string_view crc) {
@@ -165,9 +186,9 @@ void VerificarCrc(std::string_view crc) {
 
 const std::string& MensagemDigito() { return mensagemDigito; }
 
-bool CnpjValido(std::string_view cnpj) { return ControleConfere(cnpj, 12, kPesoMaximoCnpj); }
+bool CnpjValido(std::string_view cnpj) { return ControleConfere<12, kPesoMaximoCnpj>(cnpj); }
 
-bool CpfValido(std::string_view cpf) { return ControleConfere(cpf, 9, kPesoMaximoCpf); }
+bool CpfValido(std::string_view cpf) { return ControleConfere<9, kPesoMaximoCpf>(cpf); }
 
 bool DigitoMod11Valido(std::int64_t numero) {
     if (numero < 0) return false;

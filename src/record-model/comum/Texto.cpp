@@ -129,7 +129,9 @@ std::string RemoverAcentos(std::string_view texto) {
     return Novo(texto, [](auto t, auto& d) { RemoverAcentos(t, d); });
 }
 
-void RemoverAcentos(std::string_view texto, std::string& destino) { Mapear(texto, destino, SemAcento); }
+void RemoverAcentos(std::string_view texto, std::string& destino) {
+    Mapear(texto, destino, [](char c) { return SemAcento(c); });
+}
 
 std::string NormalizarTexto(std::string_view texto) {
     return Novo(texto, [](auto t, auto& d) { NormalizarTexto(t, d); });
@@ -167,7 +169,7 @@ std::string Maiusculas(std::string_view texto) {
 }
 
 void Maiusculas(std::string_view texto, std::string& destino) {
-    Mapear(texto, destino, MaiusculaAscii);
+    Mapear(texto, destino, [](char c) { return MaiusculaAscii(c); });
 }
 
 std::string Minusculas(std::string_view texto) {

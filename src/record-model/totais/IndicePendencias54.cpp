@@ -10,6 +10,8 @@ namespace {
 constexpr std::size_t kMenorTabela = 1024;
 // Settled entries are dropped once there are more of them than pending ones, and at least this many.
 constexpr std::uint32_t kMenorCompactacao = 1024;
+// Entry numbers restart from zero before they reach the number that marks no entry.
+constexpr std::uint32_t kMaiorNumero = UINT32_MAX - 1;
 
 std::uint64_t Misturar(std::uint64_t h) {
     h ^= h >> 33;
@@ -48,7 +50,9 @@ void TIndicePendencias54::AnteciparEntrada(std::uint32_t hash) const {
         const Posicao& candidata = tabela_[posicao];
         if (candidata.indice == kNenhum) return;
         if (candidata.hash == hash) {
-            if (candidata.indice < total_) __builtin_prefetch(&Entrada(candidata.indice));
+            if (candidata.indice >= primeira_ && candidata.indice < total_) {
+                __builtin_prefetch(&Entrada(candidata.indice));
+            }
             return;
         }
     }
@@ -68,7 +72,8 @@ std::size_t TIndicePendencias54::Procurar(const char* chave54, std::uint32_t has
 }
 
 void TIndicePendencias54::Registrar(const Chave& chave, std::uint32_t hash, std::int64_t numeroLinha) {
-    if ((total_ >> kBitsBloco) == blocos_.size()) {
+    if (total_ == kMaiorNumero) Compactar();  // numbers start again from zero
+    if (((total_ - base_) >> kBitsBloco) == blocos_.size()) {
         blocos_.push_back(std::make_unique_for_overwrite<Pendencia[]>(kEntradasPorBloco));
     }
     const std::uint32_t indice = total_++;
@@ -97,8 +102,18 @@ void TIndicePendencias54::Baixar(const char* chave54, std::uint32_t hash) {
         --quantidade_;
     }
     RemoverDaTabela(posicao);
-    const std::uint32_t baixadas = total_ - static_cast<std::uint32_t>(quantidade_);
+    DescartarBaixadasDoInicio();
+    const std::uint32_t baixadas = total_ - primeira_ - static_cast<std::uint32_t>(quantidade_);
     if (baixadas >= kMenorCompactacao && baixadas > quantidade_) Compactar();
+}
+
+// Drops the settled entries at the head, and the blocks they leave empty.
+void TIndicePendencias54::DescartarBaixadasDoInicio() {
+    while (primeira_ < total_ && !Entrada(primeira_).pendente) ++primeira_;
+    while (primeira_ - base_ >= kEntradasPorBloco) {
+        blocos_.pop_front();
+        base_ += kEntradasPorBloco;
+    }
 }
 
 // Empties a slot and moves back the entries after it that were displaced past it (backward-shift deletion).
@@ -130,24 +145,31 @@ void TIndicePendencias54::Redimensionar(std::size_t posicoes) {
     }
 }
 
-// Moves the pending entries to the front, keeping their order, and frees the blocks left empty; the index
-// and the chains follow the entries to their new places, and the index shrinks when it is much larger than
+// Renumbers the pending entries from zero, keeping their order, and frees the blocks left empty; the index
+// and the chains follow the entries to their new numbers, and the index shrinks when it is much larger than
 // the keys still in it need.
 void TIndicePendencias54::Compactar() {
-    std::vector<std::uint32_t> novoIndice(total_, kNenhum);
+    const std::uint32_t guardadas = total_ - primeira_;
+    std::vector<std::uint32_t> novoNumero(guardadas, kNenhum);
     std::uint32_t destino = 0;
-    for (std::uint32_t origem = 0; origem < total_; ++origem) {
-        if (Entrada(origem).pendente) novoIndice[origem] = destino++;
+    for (std::uint32_t i = 0; i < guardadas; ++i) {
+        if (Entrada(primeira_ + i).pendente) novoNumero[i] = destino++;
     }
-    for (std::uint32_t origem = 0; origem < total_; ++origem) {
-        if (novoIndice[origem] == kNenhum) continue;
-        Pendencia& movida = Entrada(novoIndice[origem]);
-        movida = Entrada(origem);
-        if (movida.proximaMesmaChave != kNenhum) movida.proximaMesmaChave = novoIndice[movida.proximaMesmaChave];
+    const auto renumerar = [&](std::uint32_t numero) {
+        return numero == kNenhum ? kNenhum : novoNumero[numero - primeira_];
+    };
+    // Entry number n goes to position n of the storage, never behind where it was: each entry is read before
+    // anything is written over it.
+    for (std::uint32_t i = 0; i < guardadas; ++i) {
+        const std::uint32_t numero = novoNumero[i];
+        if (numero == kNenhum) continue;
+        const Pendencia& origem = Entrada(primeira_ + i);
+        Pendencia& movida = blocos_[numero >> kBitsBloco][numero & (kEntradasPorBloco - 1)];
+        movida = origem;
+        movida.proximaMesmaChave = renumerar(movida.proximaMesmaChave);
     }
-    for (Posicao& posicao : tabela_) {
-        if (posicao.indice != kNenhum) posicao.indice = novoIndice[posicao.indice];
-    }
+    for (Posicao& posicao : tabela_) posicao.indice = renumerar(posicao.indice);
+    base_ = primeira_ = 0;
     total_ = destino;
     blocos_.resize((total_ + kEntradasPorBloco - 1) >> kBitsBloco);
 

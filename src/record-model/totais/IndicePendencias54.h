@@ -1,14 +1,17 @@
 #pragma once
 // The pending records 50 and a hash index over their record-54 keys.
 //
-// Entries are appended in the order of registration and only marked when settled; the settled ones are
-// dropped once they outnumber the pending ones, so memory follows the number of invoices pending at the
-// same time. Each slot of the index holds the last entry registered with its key, which chains to the
-// earlier pending entries of the same key.
+// Entries are appended in the order of registration, numbered by it, and only marked when settled. The
+// settled ones at the head are dropped as they come (records 54 usually follow the order of their
+// records 50); those left between pending ones are dropped, and the rest renumbered, once they outnumber
+// the pending ones. Memory thus follows the number of invoices pending at the same time. Each slot of the
+// index holds the last entry registered with its key, which chains to the earlier pending entries of the
+// same key.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -47,7 +50,7 @@ public:
     // Calls `visitar(const Pendencia&)` for each pending entry, in the order of registration.
     template <typename Visitante>
     void ParaCadaPendencia(Visitante&& visitar) const {
-        for (std::uint32_t i = 0; i < total_; ++i) {
+        for (std::uint32_t i = primeira_; i < total_; ++i) {
             const Pendencia& pendencia = Entrada(i);
             if (pendencia.pendente) visitar(pendencia);
         }
@@ -66,20 +69,24 @@ private:
     };
 
     Pendencia& Entrada(std::uint32_t indice) {
-        return blocos_[indice >> kBitsBloco][indice & (kEntradasPorBloco - 1)];
+        return blocos_[(indice - base_) >> kBitsBloco][indice & (kEntradasPorBloco - 1)];
     }
     const Pendencia& Entrada(std::uint32_t indice) const {
-        return blocos_[indice >> kBitsBloco][indice & (kEntradasPorBloco - 1)];
+        return blocos_[(indice - base_) >> kBitsBloco][indice & (kEntradasPorBloco - 1)];
     }
 
     std::size_t Procurar(const char* chave54, std::uint32_t hash) const;
     void Indexar(std::uint32_t indice, std::uint32_t hash);
     void RemoverDaTabela(std::size_t posicao);
     void Redimensionar(std::size_t posicoes);
+    void DescartarBaixadasDoInicio();
     void Compactar();
 
-    // Entries in fixed blocks: growing never moves them.
-    std::vector<std::unique_ptr<Pendencia[]>> blocos_;
+    // Entries in fixed blocks: growing never moves them. The first block starts at number `base_`, the
+    // first entry kept is number `primeira_`, the next one registered will be number `total_`.
+    std::deque<std::unique_ptr<Pendencia[]>> blocos_;
+    std::uint32_t base_ = 0;
+    std::uint32_t primeira_ = 0;
     std::uint32_t total_ = 0;
     std::size_t quantidade_ = 0;
     // Open addressing with linear probing, at most half full.
