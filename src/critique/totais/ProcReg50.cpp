@@ -37,9 +37,15 @@ constexpr Moeda kToleranciaIcms = Moeda::DeCentavos(10);
 constexpr std::int32_t kMaiorLacuna = 4000;
 constexpr std::int32_t kUltimoNumero = 999999;
 
-std::string ListaValores(const TReg50& registro, const std::string& numero, const std::string& data) {
+// The invoice as the messages name it, written only when one is.
+std::string NumeroNota(const TReg50& registro) { return registro.NumeroTexto(); }
+std::string DataNota(const TReg50& registro) {
+    return registro.DataEmissao() ? DataDMA(*registro.DataEmissao()) : std::string();  // "dd/mm/yyyy"
+}
+
+std::string ListaValores(const TReg50& registro) {
     const ValoresNota valores{registro.ValorTotal(), registro.BaseCalculo(), registro.Isentas(), registro.Outras()};
-    return ". Valores encontrados: " + ValoresEncontrados(valores, numero, data) + ".";
+    return ". Valores encontrados: " + ValoresEncontrados(valores, NumeroNota(registro), DataNota(registro)) + ".";
 }
 
 }  // namespace
@@ -48,18 +54,16 @@ void TProcReg50::Processar(const TReg50& registro, MensagensCritica& mensagens) 
     const TCfop& cfop = registro.Cfop();
     const int codigo = cfop.Codigo();
     creditoTransferencia_ = true;
-    numero_ = registro.NumeroTexto();
-    data_ = registro.DataEmissao() ? DataDMA(*registro.DataEmissao()) : std::string();
 
     if (cfop.Texto().size() == 4 && cfop.Texto().back() == '0' && !CfopDeGrupoPermitido(codigo)) {
         mensagens.ListaRejeicoes.push_back(
             Formatar("REJEIÇÃO (Reg 50): O CFOP %s utilizado na nota fiscal %s de %s é um CFOP de grupo.",
-                     {cfop.Texto(), numero_, data_}));
+                     {cfop.Texto(), NumeroNota(registro), DataNota(registro)}));
     }
     if (registro.BaseCalculo() > kBaseElevada) {
         mensagens.ListaAdvertencias.push_back(
             Formatar("ADVERTÊNCIA (Reg 50): Confira o valor da base de cálculo. R$ %s - NF: %s Data: %s",
-                     {FormatarValor(registro.BaseCalculo()), numero_, data_}));
+                     {FormatarValor(registro.BaseCalculo()), NumeroNota(registro), DataNota(registro)}));
     }
     ConferirValores(registro, mensagens);
     ConferirIcms(registro, mensagens);
@@ -90,7 +94,8 @@ void TProcReg50::Processar(const TReg50& registro, MensagensCritica& mensagens) 
             mensagens.ListaAdvertencias.push_back(
                 Formatar("ADVERTÊNCIA (Reg.50): Emitente/Destinatário informado pelo CNPJ/CPF: %s - Inscrição: %s na "
                          "NF: %s Data: %s CFOP: %d. (Não gera crédito para Tranferência) ",
-                         {registro.Cnpj(), registro.InscricaoEstadual(), numero_, data_, codigo}));
+                         {registro.Cnpj(), registro.InscricaoEstadual(), NumeroNota(registro), DataNota(registro),
+                          codigo}));
         }
     }
 }
@@ -107,11 +112,11 @@ void TProcReg50::ConferirValores(const TReg50& registro, MensagensCritica& mensa
             "REJEIÇÃO (Reg 50): ValorContabil(VC) <> BaseCalculo(BC) + Isentas(I) + Outras(O) e o percentual "
             "encontrado de " + PercentualDaDivergencia(divergencia) +
             "% ao resolver a expressão |{[(BC + I + O) - VC]/VC * 100}| é superior a 1000% em uma operação com o "
-            "CFOP " + cfop.Texto() + ListaValores(registro, numero_, data_));
+            "CFOP " + cfop.Texto() + ListaValores(registro));
     } else if (!CfopSemAdvertenciaDeValores(cfop.Texto())) {
         mensagens.ListaAdvertencias.push_back(
             "ADVERTÊNCIA (Reg 50): ValorContabil <> BaseCalculo + Isentas + Outras para o CFOP " + cfop.Texto() +
-            ListaValores(registro, numero_, data_) +
+            ListaValores(registro) +
             " Se existir a certeza de que os valores informados estão corretos, então ignore a advertência.");
     }
 }
@@ -130,7 +135,8 @@ void TProcReg50::ConferirIcms(const TReg50& registro, MensagensCritica& mensagen
                 "REJEIÇÃO (Reg 50): O valor do ICMS informado(II) na operação dentro do estado está diferente do valor "
                 "de ICMS esperado(IE). IE = Base de cálculo(BC) x alíquota(A). ICMS informado na nota: %m(II). "
                 "Calculado: %m(BC) x %s(A) = %m(IE). Nota fiscal: %s  Data: %s CFOP: %s.",
-                {icms, base, TextoAliquota(aliquota), esperado, numero_, data_, cfop.Texto()});
+                {icms, base, TextoAliquota(aliquota), esperado, NumeroNota(registro), DataNota(registro),
+                 cfop.Texto()});
             RegraEspecial& regraEspecial = *complementos_.regraEspecial;
             if (regraEspecial.Existe()) {
                 regraEspecial.AcumularDiferenca(diferenca);
@@ -150,7 +156,7 @@ void TProcReg50::ConferirIcms(const TReg50& registro, MensagensCritica& mensagen
                 "Calculado: %m(BC) x %s(AE) = %m(IE). UF: %s  Alíquota informada: %s  CFOP: %s  Nota fiscal: %s  "
                 "Data: %s.",
                 {icms, base, TextoAliquota(aliquotaEsperada), esperado, registro.Uf(), TextoAliquota(aliquota),
-                 cfop.Texto(), numero_, data_}));
+                 cfop.Texto(), NumeroNota(registro), DataNota(registro)}));
         }
     }
 }
@@ -165,7 +171,8 @@ void TProcReg50::VerificarEmitente(const TReg50& registro, MensagensCritica& men
         creditoTransferencia_ = false;
     } else if (registro.Uf() != "EX" && !ValidarCnpj(cnpjLido)) {
         mensagens.ListaAdvertencias.push_back(
-            Formatar("(Reg 50) CPF/CNPJ Inválido: %s NF: %s Data: %s", {cnpjLido, numero_, data_}));
+            Formatar("(Reg 50) CPF/CNPJ Inválido: %s NF: %s Data: %s",
+                     {cnpjLido, NumeroNota(registro), DataNota(registro)}));
         creditoTransferencia_ = false;
     }
 }

@@ -66,10 +66,8 @@ private:
     Moeda transferenciasRecebidas_;
     Moeda transferenciasEnviadas_;
 
-    // The invoice being processed, for its messages.
+    // Whether the invoice being processed may give credit for a transfer.
     bool creditoTransferencia_ = true;
-    std::string numero_;
-    std::string data_;  // "dd/mm/yyyy"
 
     std::vector<FaixaNotas> saidas_;
     std::vector<FaixaNotas> entradasProprias_;
