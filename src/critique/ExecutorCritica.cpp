@@ -113,9 +113,9 @@ private:
             }
             const int tipo = TipoDoRegistro(linha);
             tipoAtual_ = tipo;
+            if (tipo >= 50 && tipo <= 76) contexto_.semMovimento = false;
             linhaComTipo_ = 1 - linhaComTipo_;
             etapaFixa_ = nullptr;
-            if (tipo >= 50 && tipo <= 76) contexto_.semMovimento = false;
 
             if (tipo == 10) {
                 if (Colunas(linha, 96, 2) != "ZQ") return true;

@@ -206,9 +206,8 @@ TEST(Controle54, LinhaCurtaDo54NaoBaixaONormal) {
 }
 
 // The control against the plain list of keys it replaces, over many keys (the index grows and entries are
-// removed from every position of their probe runs) and repeated keys.
-// Records are applied a few lines late; asking after every line and only now and then must agree, also
-// across the compactions of the settled entries.
+// removed from every position of their probe runs) and repeated keys. Records are applied a few lines late:
+// asking after every line and only now and then must agree, also across the compactions of settled entries.
 class Controle54Aleatorio : public testing::TestWithParam<int> {};
 
 TEST_P(Controle54Aleatorio, ComparadoComUmaListaSimples) {

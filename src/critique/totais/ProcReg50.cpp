@@ -37,15 +37,14 @@ constexpr Moeda kToleranciaIcms = Moeda::DeCentavos(10);
 constexpr std::int32_t kMaiorLacuna = 4000;
 constexpr std::int32_t kUltimoNumero = 999999;
 
-// The invoice as the messages name it, written only when one is.
-std::string NumeroNota(const TReg50& registro) { return registro.NumeroTexto(); }
+// The invoice's date as the messages name it ("dd/mm/yyyy"), written only when one is.
 std::string DataNota(const TReg50& registro) {
-    return registro.DataEmissao() ? DataDMA(*registro.DataEmissao()) : std::string();  // "dd/mm/yyyy"
+    return registro.DataEmissao() ? DataDMA(*registro.DataEmissao()) : std::string();
 }
 
 std::string ListaValores(const TReg50& registro) {
     const ValoresNota valores{registro.ValorTotal(), registro.BaseCalculo(), registro.Isentas(), registro.Outras()};
-    return ". Valores encontrados: " + ValoresEncontrados(valores, NumeroNota(registro), DataNota(registro)) + ".";
+    return ". Valores encontrados: " + ValoresEncontrados(valores, registro.NumeroTexto(), DataNota(registro)) + ".";
 }
 
 }  // namespace
@@ -58,12 +57,12 @@ void TProcReg50::Processar(const TReg50& registro, MensagensCritica& mensagens) 
     if (cfop.Texto().size() == 4 && cfop.Texto().back() == '0' && !CfopDeGrupoPermitido(codigo)) {
         mensagens.ListaRejeicoes.push_back(
             Formatar("REJEIÇÃO (Reg 50): O CFOP %s utilizado na nota fiscal %s de %s é um CFOP de grupo.",
-                     {cfop.Texto(), NumeroNota(registro), DataNota(registro)}));
+                     {cfop.Texto(), registro.NumeroTexto(), DataNota(registro)}));
     }
     if (registro.BaseCalculo() > kBaseElevada) {
         mensagens.ListaAdvertencias.push_back(
             Formatar("ADVERTÊNCIA (Reg 50): Confira o valor da base de cálculo. R$ %s - NF: %s Data: %s",
-                     {FormatarValor(registro.BaseCalculo()), NumeroNota(registro), DataNota(registro)}));
+                     {FormatarValor(registro.BaseCalculo()), registro.NumeroTexto(), DataNota(registro)}));
     }
     ConferirValores(registro, mensagens);
     ConferirIcms(registro, mensagens);
@@ -94,7 +93,7 @@ void TProcReg50::Processar(const TReg50& registro, MensagensCritica& mensagens) 
             mensagens.ListaAdvertencias.push_back(
                 Formatar("ADVERTÊNCIA (Reg.50): Emitente/Destinatário informado pelo CNPJ/CPF: %s - Inscrição: %s na "
                          "NF: %s Data: %s CFOP: %d. (Não gera crédito para Tranferência) ",
-                         {registro.Cnpj(), registro.InscricaoEstadual(), NumeroNota(registro), DataNota(registro),
+                         {registro.Cnpj(), registro.InscricaoEstadual(), registro.NumeroTexto(), DataNota(registro),
                           codigo}));
         }
     }
@@ -135,7 +134,7 @@ void TProcReg50::ConferirIcms(const TReg50& registro, MensagensCritica& mensagen
                 "REJEIÇÃO (Reg 50): O valor do ICMS informado(II) na operação dentro do estado está diferente do valor "
                 "de ICMS esperado(IE). IE = Base de cálculo(BC) x alíquota(A). ICMS informado na nota: %m(II). "
                 "Calculado: %m(BC) x %s(A) = %m(IE). Nota fiscal: %s  Data: %s CFOP: %s.",
-                {icms, base, TextoAliquota(aliquota), esperado, NumeroNota(registro), DataNota(registro),
+                {icms, base, TextoAliquota(aliquota), esperado, registro.NumeroTexto(), DataNota(registro),
                  cfop.Texto()});
             RegraEspecial& regraEspecial = *complementos_.regraEspecial;
             if (regraEspecial.Existe()) {
@@ -156,7 +155,7 @@ void TProcReg50::ConferirIcms(const TReg50& registro, MensagensCritica& mensagen
                 "Calculado: %m(BC) x %s(AE) = %m(IE). UF: %s  Alíquota informada: %s  CFOP: %s  Nota fiscal: %s  "
                 "Data: %s.",
                 {icms, base, TextoAliquota(aliquotaEsperada), esperado, registro.Uf(), TextoAliquota(aliquota),
-                 cfop.Texto(), NumeroNota(registro), DataNota(registro)}));
+                 cfop.Texto(), registro.NumeroTexto(), DataNota(registro)}));
         }
     }
 }
@@ -172,7 +171,7 @@ void TProcReg50::VerificarEmitente(const TReg50& registro, MensagensCritica& men
     } else if (registro.Uf() != "EX" && !ValidarCnpj(cnpjLido)) {
         mensagens.ListaAdvertencias.push_back(
             Formatar("(Reg 50) CPF/CNPJ Inválido: %s NF: %s Data: %s",
-                     {cnpjLido, NumeroNota(registro), DataNota(registro)}));
+                     {cnpjLido, registro.NumeroTexto(), DataNota(registro)}));
         creditoTransferencia_ = false;
     }
 }

@@ -2,6 +2,7 @@
 // Texts of decimal digits only, as the fixed columns of a SINTEGRA line write their numbers: the readings
 // that every number parser tries first, without allocating, signs or floating point.
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -91,15 +92,14 @@ constexpr std::optional<std::uint64_t> ValorDosDigitos(std::string_view texto) {
     return (std::uint64_t{*primeiros} * 100000000 + *meio) * 100000000 + *ultimos;
 }
 
-inline constexpr std::uint64_t kPotenciasDeDez[] = {
-    1ULL,           10ULL,           100ULL,           1000ULL,           10000ULL,
-    100000ULL,      1000000ULL,      10000000ULL,      100000000ULL,      1000000000ULL,
-    10000000000ULL, 100000000000ULL, 1000000000000ULL, 10000000000000ULL, 100000000000000ULL,
-    1000000000000000ULL, 10000000000000000ULL, 100000000000000000ULL, 1000000000000000000ULL,
-    10000000000000000000ULL};
+inline constexpr auto kPotenciasDeDez = [] {
+    std::array<std::uint64_t, kMaximoDigitos64 + 1> potencias{1};
+    for (std::size_t i = 1; i < potencias.size(); ++i) potencias[i] = potencias[i - 1] * 10;
+    return potencias;
+}();
 
 // 10^expoente for 0 <= expoente <= 19.
-constexpr std::uint64_t PotenciaDeDez(int expoente) { return kPotenciasDeDez[expoente]; }
+constexpr std::uint64_t PotenciaDeDez(int expoente) { return kPotenciasDeDez[static_cast<std::size_t>(expoente)]; }
 
 // Writes `valor` as exactly `tamanho` digits ending just before `fim`, zeros on the left; returns the
 // first character written. The digits beyond the width are dropped.

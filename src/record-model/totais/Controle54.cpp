@@ -80,11 +80,9 @@ void TControle54::RegistrarRegistro50(std::string_view linha, std::int64_t numer
 }
 
 void TControle54::BaixarRegistro54(std::string_view linha) {
-    Operacao operacao{};
+    Operacao operacao{};  // a record 54: no line number, the date and state of the key left blank
     Copiar(Copiar(operacao.chave.data(), linha, 3, 29), linha, 123, 4);
     operacao.hash = TIndicePendencias54::Hash(operacao.chave.data());
-    operacao.registro50 = false;
-    operacao.numeroLinha = 0;
     Enfileirar(operacao);
 }
 

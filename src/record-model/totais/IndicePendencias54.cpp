@@ -44,31 +44,18 @@ void TIndicePendencias54::AnteciparPosicao(std::uint32_t hash) const {
     __builtin_prefetch(&tabela_[hash & (tabela_.size() - 1)]);
 }
 
+// The entry is only guessed (the first slot of the same hash, its key not compared), so the slot may be
+// stale by the time the record is applied: only an entry still stored is prefetched.
 void TIndicePendencias54::AnteciparEntrada(std::uint32_t hash) const {
-    const std::size_t mascara = tabela_.size() - 1;
-    for (std::size_t posicao = hash & mascara;; posicao = (posicao + 1) & mascara) {
-        const Posicao& candidata = tabela_[posicao];
-        if (candidata.indice == kNenhum) return;
-        if (candidata.hash == hash) {
-            if (candidata.indice >= primeira_ && candidata.indice < total_) {
-                __builtin_prefetch(&Entrada(candidata.indice));
-            }
-            return;
-        }
-    }
+    const Posicao& candidata = tabela_[Sondar(hash, [](const Posicao&) { return true; })];
+    if (candidata.indice >= primeira_ && candidata.indice < total_) __builtin_prefetch(&Entrada(candidata.indice));
 }
 
 // The slot of the key, or the empty slot where it would go.
 std::size_t TIndicePendencias54::Procurar(const char* chave54, std::uint32_t hash) const {
-    const std::size_t mascara = tabela_.size() - 1;
-    for (std::size_t posicao = hash & mascara;; posicao = (posicao + 1) & mascara) {
-        const Posicao& candidata = tabela_[posicao];
-        if (candidata.indice == kNenhum) return posicao;
-        if (candidata.hash == hash &&
-            std::memcmp(Entrada(candidata.indice).chave.data(), chave54, kTamanhoChave54) == 0) {
-            return posicao;
-        }
-    }
+    return Sondar(hash, [&](const Posicao& candidata) {
+        return std::memcmp(Entrada(candidata.indice).chave.data(), chave54, kTamanhoChave54) == 0;
+    });
 }
 
 void TIndicePendencias54::Registrar(const Chave& chave, std::uint32_t hash, std::int64_t numeroLinha) {

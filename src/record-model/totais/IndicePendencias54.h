@@ -75,6 +75,16 @@ private:
         return blocos_[(indice - base_) >> kBitsBloco][indice & (kEntradasPorBloco - 1)];
     }
 
+    // The first slot from the hash's own that is empty or holds the same hash and satisfies `aceita`; the
+    // table is at most half full, so there is always an empty one.
+    template <typename Aceita>
+    std::size_t Sondar(std::uint32_t hash, Aceita&& aceita) const {
+        const std::size_t mascara = tabela_.size() - 1;
+        for (std::size_t posicao = hash & mascara;; posicao = (posicao + 1) & mascara) {
+            const Posicao& candidata = tabela_[posicao];
+            if (candidata.indice == kNenhum || (candidata.hash == hash && aceita(candidata))) return posicao;
+        }
+    }
     std::size_t Procurar(const char* chave54, std::uint32_t hash) const;
     void Indexar(std::uint32_t indice, std::uint32_t hash);
     void RemoverDaTabela(std::size_t posicao);
